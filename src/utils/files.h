@@ -1,0 +1,60 @@
+// File operations on real files, through the platform's own calls (files_win32.cpp,
+// files_posix.cpp). Names are Windows-1252 bytes. As on Windows, a name that ends in a single
+// period names the file without it ("english-abbreviations." opens "english-abbreviations").
+// Failures that end an operation throw std::runtime_error with a message for the user that
+// includes the system's description; expected outcomes are return values.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace utils {
+
+// True when `name` is an existing file; a folder does not count.
+bool FileExists(const std::string& name);
+
+std::string ReadWholeFile(const std::string& name);
+
+// Creates or replaces `name` with `bytes`.
+void WriteWholeFile(const std::string& name, std::string_view bytes);
+
+// Writes `bytes` to a new file in the folder of `name`, then puts it in the place of `name`.
+// On failure `name` is untouched and no temporary file stays behind.
+void ReplaceFileSafely(const std::string& name, std::string_view bytes);
+
+// Deletes `name`; a file that is not there or cannot be deleted is no failure.
+void DeleteFileQuietly(const std::string& name);
+
+// Returns false when the folder cannot be made current (an empty name included).
+bool SetCurrentFolder(const std::string& folder);
+
+// The current folder with a trailing delimiter.
+std::string CurrentFolder();
+
+// `name` resolved against the current folder; absolute and empty names stay as they are.
+std::string AbsoluteName(const std::string& name);
+
+// A file written in pieces through a buffer, so a long output needs no copy in memory.
+class FileWriter {
+ public:
+  // Creates or replaces the file; throws when it cannot be created.
+  explicit FileWriter(const std::string& name);
+  ~FileWriter();
+  FileWriter(const FileWriter&) = delete;
+  FileWriter& operator=(const FileWriter&) = delete;
+
+  void Write(std::string_view bytes);
+  // Writes what is buffered and closes the file; throws when that fails.
+  void Close();
+
+ private:
+  struct Handle;
+  void Flush();
+
+  std::string name_;
+  std::unique_ptr<Handle> handle_;
+  std::string buffer_;
+};
+
+}  // namespace utils

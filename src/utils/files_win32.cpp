@@ -1,0 +1,133 @@
+#include <windows.h>
+
+#include <stdexcept>
+
+#include "utils/files.h"
+#include "utils/files_platform.h"
+#include "utils/paths.h"
+#include "utils/system_message_win32.h"
+
+namespace utils {
+namespace {
+
+[[noreturn]] void ThrowFileError(std::string_view verb, const std::string& name) {
+  throw std::runtime_error(platform::FileErrorText(verb, name));
+}
+
+HANDLE OpenForReading(const std::string& name) {
+  return ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+namespace platform {
+
+struct OpenFile {
+  HANDLE handle;
+};
+
+std::string FileErrorText(std::string_view verb, const std::string& name) {
+  return "Cannot " + std::string(verb) + " file \"" + name + "\". " +
+         SystemMessage(::GetLastError());
+}
+
+OpenFile* CreateForWriting(const std::string& name) {
+  const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE)
+    ThrowFileError("create", name);
+  return new OpenFile{handle};
+}
+
+void WriteAll(OpenFile& file, std::string_view bytes, const std::string& name) {
+  while (!bytes.empty()) {
+    const DWORD piece = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!::WriteFile(file.handle, bytes.data(), piece, &written, nullptr)) {
+      ThrowFileError("write", name);
+    }
+    bytes.remove_prefix(written);
+  }
+}
+
+void CloseChecked(OpenFile* file, const std::string& name) {
+  const BOOL closed = ::CloseHandle(file->handle);
+  delete file;
+  if (!closed)
+    ThrowFileError("write", name);
+}
+
+void CloseQuietly(OpenFile* file) {
+  ::CloseHandle(file->handle);
+  delete file;
+}
+
+void MoveReplacing(const std::string& from, const std::string& to) {
+  if (!::MoveFileExA(from.c_str(), to.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ThrowFileError("replace", to);
+  }
+}
+
+}  // namespace platform
+
+bool FileExists(const std::string& name) {
+  const DWORD attributes = ::GetFileAttributesA(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string ReadWholeFile(const std::string& name) {
+  const HANDLE handle = OpenForReading(name);
+  if (handle == INVALID_HANDLE_VALUE)
+    ThrowFileError("open", name);
+  std::string bytes;
+  LARGE_INTEGER size{};
+  if (::GetFileSizeEx(handle, &size) && size.QuadPart > 0) {
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  }
+  char chunk[1 << 16];
+  for (;;) {
+    DWORD count = 0;
+    if (!::ReadFile(handle, chunk, sizeof chunk, &count, nullptr)) {
+      const DWORD read_error = ::GetLastError();
+      ::CloseHandle(handle);
+      ::SetLastError(read_error);
+      ThrowFileError("read", name);
+    }
+    if (count == 0)
+      break;
+    bytes.append(chunk, count);
+  }
+  ::CloseHandle(handle);
+  return bytes;
+}
+
+void DeleteFileQuietly(const std::string& name) {
+  ::DeleteFileA(name.c_str());
+}
+
+bool SetCurrentFolder(const std::string& folder) {
+  return !folder.empty() && ::SetCurrentDirectoryA(folder.c_str()) != 0;
+}
+
+std::string CurrentFolder() {
+  std::string folder(MAX_PATH, '\0');
+  DWORD length = ::GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
+  if (length >= folder.size()) {
+    folder.resize(length);
+    length = ::GetCurrentDirectoryA(static_cast<DWORD>(folder.size()), folder.data());
+  }
+  folder.resize(length);
+  if (folder.empty() || folder.back() != '\\')
+    folder += '\\';
+  return folder;
+}
+
+std::string AbsoluteName(const std::string& name) {
+  if (name.empty() || IsAbsoluteName(name))
+    return name;
+  return CurrentFolder() + name;
+}
+
+}  // namespace utils
