@@ -1,0 +1,21 @@
+# Writes a C++ source that holds files as byte arrays, each returned by a function.
+# Run as: cmake -DOUTPUT=<file.cpp> -DHEADER=<header> -DNAMESPACE=<ns> -DFILES=<Name=path;...> -P embed.cmake
+set(body "// Generated from the files in assets/ at build time; do not edit.\n")
+string(APPEND body "#include \"${HEADER}\"\n\nnamespace ${NAMESPACE} {\nnamespace {\n\n")
+set(functions "")
+foreach(entry IN LISTS FILES)
+  string(REPLACE "=" ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 path)
+  file(READ "${path}" hex HEX)
+  string(LENGTH "${hex}" hex_length)
+  math(EXPR size "${hex_length} / 2")
+  string(REGEX REPLACE "(..)" "0x\\1," bytes "${hex}")
+  string(APPEND body "constexpr unsigned char k${name}[${size}] = {${bytes}};\n\n")
+  string(APPEND functions "std::string_view ${name}() {\n"
+         "  return {reinterpret_cast<const char*>(k${name}), sizeof k${name}};\n}\n\n")
+endforeach()
+string(APPEND body "}  // namespace\n\n${functions}}  // namespace ${NAMESPACE}\n")
+file(WRITE "${OUTPUT}.new" "${body}")
+file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.new")
