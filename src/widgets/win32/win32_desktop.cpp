@@ -1,0 +1,121 @@
+#include "widgets/win32/win32_desktop.h"
+
+#include <shlobj.h>
+
+#include <stdexcept>
+
+#include "utils/paths.h"
+#include "utils/system_message_win32.h"
+#include "widgets/win32/file_dialog.h"
+
+namespace widgets::win32 {
+
+std::string ApplicationTitle(std::string_view program_path) {
+  std::string name = utils::FilePart(program_path);
+  const std::size_t period = name.rfind('.');
+  if (period != std::string::npos && period > 0)
+    name.erase(period);
+  return name;
+}
+
+// Task-modal boxes without an owner are centred on the screen and disable every window of the
+// program while they are open.
+void Win32Desktop::ShowMessage(const std::string& text) {
+  ::MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_TASKMODAL);
+}
+
+void Win32Desktop::ShowError(const std::string& text) {
+  ::MessageBoxA(nullptr, ErrorBoxText(text).c_str(), title_.c_str(),
+                MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
+
+std::optional<std::string> Win32Desktop::ChooseFileToOpen(const FileDialogRequest& request) {
+  return ShowFileDialog(MainHandle(), FileDialogKind::Open, request);
+}
+
+std::optional<std::string> Win32Desktop::ChooseFileToSave(const FileDialogRequest& request) {
+  return ShowFileDialog(MainHandle(), FileDialogKind::Save, request);
+}
+
+WaitOutcome Win32Desktop::ProcessEventsUntil(const std::function<bool()>& condition) {
+  for (;;) {
+    if (MainHandle() == nullptr)
+      return WaitOutcome::WindowClosed;
+    if (condition())
+      return WaitOutcome::ConditionMet;
+    MSG message{};
+    const BOOL result = ::GetMessageA(&message, nullptr, 0, 0);
+    if (result == 0) {
+      // The quit request belongs to the outer loop, which must end as well.
+      ::PostQuitMessage(static_cast<int>(message.wParam));
+      return WaitOutcome::WindowClosed;
+    }
+    if (result < 0)
+      return WaitOutcome::WindowClosed;
+    DispatchEvent(window_, message);
+  }
+}
+
+void Win32Desktop::SetBusyPointer(bool busy) {
+  busy_ = busy;
+  ::SetCursor(::LoadCursorA(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Desktop::Repaint() {
+  if (HWND window = MainHandle()) {
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  }
+}
+
+void Win32Desktop::RunCommand(const std::string& command_line, const std::string& working_folder) {
+  std::string line = command_line;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        working_folder.empty() ? nullptr : working_folder.c_str(), &startup,
+                        &process)) {
+    const DWORD error = ::GetLastError();
+    throw std::runtime_error(
+        CreateProcessErrorText(error, utils::SystemMessage(error), command_line.size()));
+  }
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+}
+
+std::optional<std::string> Win32Desktop::DocumentsFolder() {
+  LPITEMIDLIST folder = nullptr;
+  if (FAILED(::SHGetSpecialFolderLocation(nullptr, CSIDL_PERSONAL, &folder)) || folder == nullptr)
+    return std::nullopt;
+  char path[MAX_PATH] = {};
+  const BOOL found = ::SHGetPathFromIDListA(folder, path);
+  ::CoTaskMemFree(folder);
+  if (!found || path[0] == '\0')
+    return std::nullopt;
+  return std::string(path);
+}
+
+char Win32Desktop::DecimalSeparator() {
+  char separator[8] = {};
+  if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) < 2)
+    return '.';
+  return separator[0];
+}
+
+std::string Win32Desktop::AnsiToOem(std::string_view text) {
+  std::string result(text.size(), '\0');
+  if (!text.empty())
+    ::CharToOemBuffA(text.data(), result.data(), static_cast<DWORD>(text.size()));
+  return result;
+}
+
+std::string Win32Desktop::OemToAnsi(std::string_view text) {
+  std::string result(text.size(), '\0');
+  if (!text.empty())
+    ::OemToCharBuffA(text.data(), result.data(), static_cast<DWORD>(text.size()));
+  return result;
+}
+
+}  // namespace widgets::win32

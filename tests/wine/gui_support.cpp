@@ -1,0 +1,196 @@
+#include "gui_support.h"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace wine_tests {
+
+void Pump(widgets::win32::MainWindow* window, DWORD milliseconds) {
+  const DWORD start = ::GetTickCount();
+  do {
+    MSG message{};
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        ::PostQuitMessage(static_cast<int>(message.wParam));
+        return;
+      }
+      widgets::win32::DispatchEvent(window, message);
+    }
+    ::Sleep(5);
+  } while (::GetTickCount() - start < milliseconds);
+}
+
+bool PumpUntil(widgets::win32::MainWindow* window, const std::function<bool()>& condition,
+               DWORD milliseconds) {
+  const DWORD start = ::GetTickCount();
+  while (!condition()) {
+    if (::GetTickCount() - start > milliseconds)
+      return false;
+    Pump(window, 10);
+  }
+  return true;
+}
+
+void ClickAt(POINT screen_point) {
+  ::SetCursorPos(screen_point.x, screen_point.y);
+  INPUT inputs[2] = {};
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ::SendInput(2, inputs, sizeof(INPUT));
+}
+
+namespace {
+
+INPUT KeyInput(WORD key, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
+
+}  // namespace
+
+void PressKey(WORD key, bool shift) {
+  std::vector<INPUT> inputs;
+  if (shift)
+    inputs.push_back(KeyInput(VK_SHIFT, false));
+  inputs.push_back(KeyInput(key, false));
+  inputs.push_back(KeyInput(key, true));
+  if (shift)
+    inputs.push_back(KeyInput(VK_SHIFT, true));
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void TypeText(const std::string& text) {
+  for (char c : text) {
+    const SHORT key = ::VkKeyScanA(c);
+    PressKey(static_cast<WORD>(key & 0xFF), (key & 0x100) != 0);
+  }
+}
+
+POINT ScreenCentre(HWND window) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+RECT RectIn(HWND window, HWND main) {
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  ::MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+std::string TextOf(HWND window) {
+  char text[4096] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+std::string ClassOf(HWND window) {
+  char name[256] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+// The top-level window's own device context reads what has been painted into the window,
+// whether or not the system has shown it on the screen yet.
+COLORREF PixelAt(HWND window, POINT client_point) {
+  HWND top = ::GetAncestor(window, GA_ROOT);
+  ::UpdateWindow(top);
+  ::ClientToScreen(window, &client_point);
+  RECT outer{};
+  ::GetWindowRect(top, &outer);
+  HDC dc = ::GetWindowDC(top);
+  const COLORREF colour = ::GetPixel(dc, client_point.x - outer.left, client_point.y - outer.top);
+  ::ReleaseDC(top, dc);
+  return colour;
+}
+
+void SaveScreenshot(HWND window, const std::string& name) {
+  const char* folder = std::getenv("VANDREL_SCREENSHOTS");
+  if (folder == nullptr || *folder == '\0')
+    return;
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  RECT rect{};
+  ::GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  HDC screen = ::GetWindowDC(window);
+  HDC memory = ::CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  ::GdiFlush();
+  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  const DWORD image_size = stride * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + image_size;
+  std::ofstream out(std::string(folder) + "\\" + name, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+  out.write(static_cast<const char*>(bits), image_size);
+  ::SelectObject(memory, previous);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(window, screen);
+}
+
+DialogCatcher* DialogCatcher::active_ = nullptr;
+
+DialogCatcher::DialogCatcher(HWND watched, WPARAM answer)
+    : hook_(::SetWindowsHookExA(WH_CALLWNDPROCRET, &HookProc, nullptr, ::GetCurrentThreadId())),
+      watched_(watched),
+      answer_(answer) {
+  active_ = this;
+}
+
+DialogCatcher::~DialogCatcher() {
+  ::UnhookWindowsHookEx(hook_);
+  active_ = nullptr;
+}
+
+// A dialog has its text, icon and position once WM_INITDIALOG has returned.
+LRESULT CALLBACK DialogCatcher::HookProc(int code, WPARAM wparam, LPARAM lparam) {
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lparam);
+  if (code == HC_ACTION && active_ != nullptr && call->message == WM_INITDIALOG &&
+      (::GetWindowLongA(call->hwnd, GWL_STYLE) & WS_CHILD) == 0 &&
+      ClassOf(call->hwnd) == "#32770") {
+    active_->Saw(call->hwnd);
+  }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+void DialogCatcher::Saw(HWND dialog) {
+  // A dialog is activated again when a box of its own closes; it is answered once.
+  SeenDialog seen;
+  seen.title = TextOf(dialog);
+  // A message box shows its text in the static control 0xFFFF and its icon in control 0x440.
+  seen.text = TextOf(::GetDlgItem(dialog, 0xFFFF));
+  HWND icon = ::GetDlgItem(dialog, 0x440);
+  seen.has_icon = icon != nullptr && (::GetWindowLongA(icon, GWL_STYLE) & WS_VISIBLE) != 0 &&
+                  ::SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+  ::GetWindowRect(dialog, &seen.rect);
+  seen.owner_windows_enabled = watched_ == nullptr || ::IsWindowEnabled(watched_) != FALSE;
+  seen_.push_back(seen);
+  if (respond)
+    respond(dialog);
+  else
+    ::PostMessageA(dialog, WM_COMMAND, answer_, 0);
+}
+
+}  // namespace wine_tests

@@ -1,0 +1,71 @@
+// Driving native windows in the Windows tests: pumping messages through the program's own
+// dispatch step, real mouse and keyboard input, reading back boxes and pixels, screenshots.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "widgets/win32/event_loop.h"
+
+namespace wine_tests {
+
+// Handles the queued messages for `milliseconds`.
+void Pump(widgets::win32::MainWindow* window, DWORD milliseconds = 100);
+// Handles messages until `condition` holds; false when it did not within the time.
+bool PumpUntil(widgets::win32::MainWindow* window, const std::function<bool()>& condition,
+               DWORD milliseconds = 3000);
+
+// Input as the user gives it, through the system's input queue.
+void ClickAt(POINT screen_point);
+void PressKey(WORD key, bool shift = false);
+void TypeText(const std::string& text);
+
+POINT ScreenCentre(HWND window);
+// The window's rectangle in the client coordinates of `main`.
+RECT RectIn(HWND window, HWND main);
+std::string TextOf(HWND window);
+std::string ClassOf(HWND window);
+// The colour painted at the client point of `window`.
+COLORREF PixelAt(HWND window, POINT client_point);
+
+// Saves the window as it is painted as `name` in the folder that VANDREL_SCREENSHOTS
+// names; does nothing when it names none.
+void SaveScreenshot(HWND window, const std::string& name);
+
+// A dialog box (a message box or a file dialog) as the test saw it when it opened.
+struct SeenDialog {
+  std::string title;
+  std::string text;
+  bool has_icon = false;
+  RECT rect{};
+  bool owner_windows_enabled = true;  // whether `watched` took input while the box was open
+};
+
+// Watches for the dialog boxes that open on this thread, records them and answers each with
+// `answer` (a command such as IDOK or IDCANCEL), or lets `respond` handle it.
+class DialogCatcher {
+ public:
+  explicit DialogCatcher(HWND watched = nullptr, WPARAM answer = IDOK);
+  ~DialogCatcher();
+  DialogCatcher(const DialogCatcher&) = delete;
+  DialogCatcher& operator=(const DialogCatcher&) = delete;
+
+  void SetWatched(HWND watched) { watched_ = watched; }
+  std::function<void(HWND dialog)> respond;
+  const std::vector<SeenDialog>& Seen() const { return seen_; }
+
+ private:
+  static LRESULT CALLBACK HookProc(int code, WPARAM wparam, LPARAM lparam);
+  void Saw(HWND dialog);
+
+  HHOOK hook_;
+  HWND watched_;
+  WPARAM answer_;
+  std::vector<SeenDialog> seen_;
+  static DialogCatcher* active_;
+};
+
+}  // namespace wine_tests
