@@ -97,6 +97,8 @@ class TVandrelForm : public widgets::Window {
 
   // Sets every dependent control's enabled state and edit colour from the current choices.
   void UpdateControlStates();
+  // Shows every problem of the option set; true when there is none.
+  bool VerifyOptions();
 
   // Event handlers.
   void LangRadioGroupClick();
@@ -121,6 +123,7 @@ class TVandrelForm : public widgets::Window {
   void OutputEditClick();
   void AuxLexEditClick();
   void OwnProgramEditClick();
+  void VerifyButtonClick();
   void ExitButtonClick();
   void GermanImageClick();
   void EnglishImageClick();

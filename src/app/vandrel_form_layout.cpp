@@ -206,6 +206,7 @@ void TVandrelForm::WireHandlers() {
   AuxLexEdit.OnClick = [this] { AuxLexEditClick(); };
   InputEdit.OnClick = [this] { InputEditClick(); };
   OutputEdit.OnClick = [this] { OutputEditClick(); };
+  VerifyButton.OnClick = [this] { VerifyButtonClick(); };
   ExitButton.OnClick = [this] { ExitButtonClick(); };
   GermanImage.OnClick = [this] { GermanImageClick(); };
   EnglishImage.OnClick = [this] { EnglishImageClick(); };
