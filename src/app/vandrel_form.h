@@ -3,8 +3,10 @@
 // or the few controls they work on.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "options_file/options_text.h"
 #include "ui_text/text_set.h"
 #include "widgets/button.h"
 #include "widgets/check_box.h"
@@ -124,6 +126,8 @@ class TVandrelForm : public widgets::Window {
   void AuxLexEditClick();
   void OwnProgramEditClick();
   void VerifyButtonClick();
+  void SaveButtonClick();
+  void LoadButtonClick();
   void ExitButtonClick();
   void GermanImageClick();
   void EnglishImageClick();
@@ -140,9 +144,14 @@ class TVandrelForm : public widgets::Window {
   bool BuiltInTokenization() const;
   bool OwnTokenization() const;
   bool NewLanguageItemSelected() const;
+  options_file::OptionTable BuildOptionTable();
+  std::optional<std::string> SavedLanguage() const;
+  void ApplyLanguage(const std::string& value);
+  std::string OptionsFilter() const;
 
   widgets::Desktop& desktop_;
   std::string program_path_;
+  options_file::OptionTable option_table_;
 };
 
 // Enables or disables an edit field together with its background colour: the window colour when

@@ -75,7 +75,8 @@ TVandrelForm::TVandrelForm(widgets::Desktop& desktop, std::string program_path)
       GermanImage("GermanImage", &SignaturePanel, {260, 14, 25, 15}, std::string()),
       EnglishImage("EnglishImage", &SignaturePanel, {260, 36, 25, 15}, std::string()),
       desktop_(desktop),
-      program_path_(std::move(program_path)) {
+      program_path_(std::move(program_path)),
+      option_table_(BuildOptionTable()) {
   SetCaption("Vandrel (Windows)");
   LangRadioGroup.SetCaption("Language");
   CodingRadioGroup.SetCaption("Trained on");
@@ -206,7 +207,9 @@ void TVandrelForm::WireHandlers() {
   AuxLexEdit.OnClick = [this] { AuxLexEditClick(); };
   InputEdit.OnClick = [this] { InputEditClick(); };
   OutputEdit.OnClick = [this] { OutputEditClick(); };
+  LoadButton.OnClick = [this] { LoadButtonClick(); };
   VerifyButton.OnClick = [this] { VerifyButtonClick(); };
+  SaveButton.OnClick = [this] { SaveButtonClick(); };
   ExitButton.OnClick = [this] { ExitButtonClick(); };
   GermanImage.OnClick = [this] { GermanImageClick(); };
   EnglishImage.OnClick = [this] { EnglishImageClick(); };
