@@ -7,6 +7,9 @@
 #include <string>
 
 #include "options_file/options_text.h"
+#include "run/engine_command.h"
+#include "run/language_files.h"
+#include "tokenizer/tokenizer.h"
 #include "ui_text/text_set.h"
 #include "widgets/button.h"
 #include "widgets/check_box.h"
@@ -126,6 +129,7 @@ class TVandrelForm : public widgets::Window {
   void AuxLexEditClick();
   void OwnProgramEditClick();
   void VerifyButtonClick();
+  void RunButtonClick();
   void SaveButtonClick();
   void LoadButtonClick();
   void ExitButtonClick();
@@ -148,10 +152,19 @@ class TVandrelForm : public widgets::Window {
   std::optional<std::string> SavedLanguage() const;
   void ApplyLanguage(const std::string& value);
   std::string OptionsFilter() const;
+  void RunEngine();
+  // The tag task; false when the run ended early (the tokenizer stopped at a byte-order mark).
+  bool RunTagging();
+  tokenizer::TokenizeOutcome Tokenize(const std::string& input_name);
+  run::EngineFlagChoices EngineFlagChoices() const;
+  std::string PreparedForBatch(const std::string& command_line);
+  void RunBatchFile(const std::string& oem_command_line, const std::string& working_folder);
+  run::InstallationFolders Folders() const;
 
   widgets::Desktop& desktop_;
   std::string program_path_;
   options_file::OptionTable option_table_;
+  bool run_in_progress_ = false;
 };
 
 // Enables or disables an edit field together with its background colour: the window colour when

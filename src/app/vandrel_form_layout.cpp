@@ -210,6 +210,9 @@ void TVandrelForm::WireHandlers() {
   LoadButton.OnClick = [this] { LoadButtonClick(); };
   VerifyButton.OnClick = [this] { VerifyButtonClick(); };
   SaveButton.OnClick = [this] { SaveButtonClick(); };
+  RunButton.OnClick = [this] { RunButtonClick(); };
+  // Neither Exit nor the close box ends the program while a run is in progress.
+  OnCloseQuery = [this] { return !run_in_progress_; };
   ExitButton.OnClick = [this] { ExitButtonClick(); };
   GermanImage.OnClick = [this] { GermanImageClick(); };
   EnglishImage.OnClick = [this] { EnglishImageClick(); };

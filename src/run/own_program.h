@@ -12,4 +12,8 @@ namespace run {
 // blank can be named).
 std::string OwnProgramFileName(std::string_view command);
 
+// The command with a program named relative to the current folder named absolutely, so it stays
+// the program that verification found when the run changes the current folder.
+std::string WithAbsoluteProgram(std::string_view command);
+
 }  // namespace run
