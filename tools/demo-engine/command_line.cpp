@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string_view>
 
@@ -45,13 +46,13 @@ class ArgumentReader {
   explicit ArgumentReader(const std::vector<std::string>& args) : args_(args) {}
 
   CommandLine Read() {
+    if (std::find(args_.begin(), args_.end(), "-help") != args_.end()) {
+      CommandLine help;
+      help.task = Task::kHelp;
+      return help;
+    }
     for (; next_ < args_.size(); ++next_) {
       const std::string& arg = args_[next_];
-      if (arg == "-help") {
-        CommandLine help;
-        help.task = Task::kHelp;
-        return help;
-      }
       if (arg.size() > 1 && arg.front() == '-')
         ReadFlag(arg);
       else
