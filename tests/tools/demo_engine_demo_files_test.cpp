@@ -5,9 +5,14 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "options_file/option_keys.h"
+#include "options_file/option_lines.h"
 #include "parameter_file.h"
+#include "tokenizer/abbreviations.h"
+#include "tokenizer/multi_words.h"
 #include "utils/cp1252.h"
 #include "utils/files.h"
 
@@ -46,67 +51,19 @@ void ExpectWindowsText(const std::string& name, const std::string& bytes) {
   EXPECT_EQ(bytes.find('\x1A'), std::string::npos) << name;
 }
 
-// The lines as the tokenizer's abbreviation list keeps them: trimmed of TAB, LF, CR and
-// blanks, without empty and comment lines.
-struct AbbreviationsFile {
-  std::vector<std::string> entries;
+// Counts the lines of a file that hold nothing but blanks, and those that begin with "#".
+std::pair<int, int> BlankAndCommentLines(const std::string& bytes) {
+  int blank = 0;
   int comments = 0;
-  int blank_lines = 0;
-};
-
-AbbreviationsFile ReadAbbreviations(const std::string& bytes) {
-  AbbreviationsFile file;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find("\r\n", start);
-    std::string line = bytes.substr(start, end - start);
-    start = end == std::string::npos ? bytes.size() : end + 2;
-    const std::size_t first = line.find_first_not_of("\t\n\r ");
-    line = first == std::string::npos
-               ? ""
-               : line.substr(first, line.find_last_not_of("\t\n\r ") - first + 1);
-    if (line.empty())
-      ++file.blank_lines;
-    else if (line.front() == '#')
-      ++file.comments;
-    else
-      file.entries.push_back(line);
-  }
-  return file;
-}
-
-struct MultiWordUnit {
-  std::vector<std::string> words;
-  std::string annotation;
-};
-
-// Lines end at CR, an LF right after it belongs to the line end; the first TAB ends the words.
-std::vector<MultiWordUnit> ReadMultiWordUnits(const std::string& bytes) {
-  std::vector<MultiWordUnit> units;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find('\r', start);
-    const std::string line = bytes.substr(start, end - start);
-    start = end == std::string::npos ? bytes.size() : end + 1;
-    if (start < bytes.size() && bytes[start] == '\n')
-      ++start;
-    if (line.empty())
-      continue;
-    MultiWordUnit unit;
-    const std::size_t tab = line.find('\t');
-    unit.annotation = tab == std::string::npos ? "" : line.substr(tab + 1);
-    std::string word;
-    for (char c : line.substr(0, tab) + " ") {
-      if (c != ' ' && c != '\n') {
-        word += c;
-      } else if (!word.empty()) {
-        unit.words.push_back(word);
-        word.clear();
-      }
+  for (const std::string& line : options_file::SplitIntoLines(bytes)) {
+    const std::size_t first = line.find_first_not_of("\t ");
+    if (first == std::string::npos) {
+      ++blank;
+    } else if (line[first] == '#') {
+      ++comments;
     }
-    units.push_back(unit);
   }
-  return units;
+  return {blank, comments};
 }
 
 TEST(DemoEngineDemoFiles, ParameterFilesReadAndHoldEnoughWords) {
@@ -126,12 +83,15 @@ TEST(DemoEngineDemoFiles, AbbreviationFilesKeepEveryEntry) {
     const std::string name = kDemoFolder + language + "-abbreviations";
     const std::string bytes = utils::ReadWholeFile(name);
     ExpectWindowsText(name, bytes);
-    const AbbreviationsFile file = ReadAbbreviations(bytes);
-    EXPECT_GE(file.entries.size(), 60u) << name;
-    EXPECT_GT(file.comments, 0) << name;
-    EXPECT_GT(file.blank_lines, 0) << name;
+    const std::vector<std::string> entries = tokenizer::ReadAbbreviationEntries(bytes);
+    const auto [blank, comments] = BlankAndCommentLines(bytes);
+    EXPECT_GE(entries.size(), 60u) << name;
+    EXPECT_GT(comments, 0) << name;
+    EXPECT_GT(blank, 0) << name;
+    EXPECT_EQ(entries.size() + blank + comments, options_file::SplitIntoLines(bytes).size())
+        << name;
     std::set<std::string> seen;
-    for (const std::string& entry : file.entries) {
+    for (const std::string& entry : entries) {
       // A word never holds a blank, so an entry with one could never match.
       EXPECT_EQ(entry.find_first_of(" \t"), std::string::npos) << name << ": " << entry;
       EXPECT_TRUE(seen.insert(utils::LowerCase(entry)).second) << name << ": twice " << entry;
@@ -145,21 +105,20 @@ TEST(DemoEngineDemoFiles, MultiWordFilesKeepEveryUnitWithAKnownTag) {
     const std::string bytes = utils::ReadWholeFile(name);
     ExpectWindowsText(name, bytes);
     const ParameterFile parameters = ReadParameterFile(kDemoFolder + language + ".par");
-    const std::vector<MultiWordUnit> units = ReadMultiWordUnits(bytes);
-    EXPECT_GE(units.size(), 30u) << name;
-    for (const MultiWordUnit& unit : units) {
-      EXPECT_GE(unit.words.size(), 2u) << name;
+    const tokenizer::MultiWordAutomaton automaton = tokenizer::ReadMultiWordFile(bytes);
+    const std::size_t lines = options_file::SplitIntoLines(bytes).size();
+    EXPECT_GE(lines, 30u) << name;
+    ASSERT_EQ(automaton.Finals().size(), lines) << name;
+    std::set<int> final_states;
+    for (const tokenizer::MultiWordFinal& unit : automaton.Finals()) {
       EXPECT_TRUE(parameters.HasTag(unit.annotation)) << name << ": " << unit.annotation;
+      // The first unit reached wins: a second line for the same words would never be used.
+      EXPECT_TRUE(final_states.insert(unit.state).second) << name << ": " << unit.annotation;
     }
-    // The first unit reached wins, so a unit that begins another would hide it, and a second
-    // line for the same words would never be used.
-    for (const MultiWordUnit& shorter : units) {
-      for (const MultiWordUnit& longer : units) {
-        if (&shorter == &longer || shorter.words.size() > longer.words.size())
-          continue;
-        EXPECT_FALSE(std::equal(shorter.words.begin(), shorter.words.end(), longer.words.begin()))
-            << name << ": " << shorter.words.front() << "... hides or repeats another unit";
-      }
+    for (const tokenizer::MultiWordTransition& transition : automaton.Transitions()) {
+      // A unit of one word, or a unit that begins another, would hide the longer one.
+      EXPECT_FALSE(transition.from == 0 && final_states.count(transition.to)) << name;
+      EXPECT_FALSE(final_states.count(transition.from)) << name << ": " << transition.word;
     }
   }
 }
@@ -176,32 +135,22 @@ TEST(DemoEngineDemoFiles, SampleTextsAreWindowsTextWithQuotesAndDashes) {
 }
 
 TEST(DemoEngineDemoFiles, OptionsFilesListTheirKeysInTheOrderOfSaving) {
-  const std::vector<std::string> key_order = {
-      "Lang",           "Task",           "IONames",      "WriteToken",        "WritePOS",
-      "WritePOSFactor", "WriteProb",      "WriteLemma",   "WriteUnknownLemma", "WriteLexInfo",
-      "WriteQuiet",     "ReadManProb",    "ReadManLemma", "ReadSGML",          "ReadEOS",
-      "ReadEOSTag",     "TokChoice",      "OwnProgram",   "TokAbbrevs",        "TokMultiW",
-      "TokDetClit",     "TokDetApost",    "TokPunctConv", "TagCapHeur",        "TagHyphenHeur",
-      "TagLexProbOnly", "TagReplaceZero", "TagReplaceBy", "TagIgnorePrefix",   "TagAuxLex",
-      "TagAuxLexFile",  "ReadFile",       "WriteFile",    "TrainCoding",       "OneLetAbbrev"};
   for (const char* language : kLanguages) {
     const std::string name = kDemoFolder + "options/" + language + ".cfg";
     const std::string bytes = utils::ReadWholeFile(name);
     ExpectWindowsText(name, bytes);
-    ASSERT_TRUE(
-        bytes.starts_with("# Options file for Vandrel\r\nLang=" + std::string(language) + "\r\n"))
-        << name;
-    std::size_t last_position = 0;
-    std::size_t start = bytes.find("\r\n") + 2;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
-      const std::string line = bytes.substr(start, end - start);
-      const std::size_t equals = line.find('=');
-      ASSERT_NE(equals, std::string::npos) << name << ": " << line;
-      const auto key = std::find(key_order.begin(), key_order.end(), line.substr(0, equals));
-      ASSERT_NE(key, key_order.end()) << name << ": " << line;
-      const std::size_t position = key - key_order.begin() + 1;
-      EXPECT_GT(position, last_position) << name << ": " << line;
-      last_position = position;
+    const std::vector<std::string> lines = options_file::SplitIntoLines(bytes);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], options_file::kOptionsFileHeader) << name;
+    EXPECT_EQ(lines[1], "Lang=" + std::string(language)) << name;
+    int last_key = -1;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+      std::string key;
+      std::string value;
+      ASSERT_TRUE(options_file::SplitOptionLine(lines[i], key, value)) << name << ": " << lines[i];
+      const int index = options_file::IndexInList(options_file::OptionKeys, key);
+      EXPECT_GT(index, last_key) << name << ": " << lines[i];
+      last_key = index;
     }
   }
 }
