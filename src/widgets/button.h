@@ -13,6 +13,8 @@ class Button : public Control {
 
   // The user clicks the button.
   void Click() {
+    if (!Usable())
+      return;
     SetFocus();
     if (OnClick)
       OnClick();

@@ -12,6 +12,8 @@ void CheckBox::SetChecked(bool checked) {
 }
 
 void CheckBox::Click() {
+  if (!Usable())
+    return;
   SetFocus();
   SetChecked(!checked_);
 }

@@ -27,6 +27,14 @@ void Control::SetEnabled(bool enabled) {
   NotifyChanged();
 }
 
+bool Control::Usable() const {
+  for (const Control* control = this; control != nullptr; control = control->parent_) {
+    if (!control->enabled_)
+      return false;
+  }
+  return true;
+}
+
 void Control::SetCaption(const std::string& caption) {
   if (caption_ == caption)
     return;

@@ -60,6 +60,8 @@ class Control {
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
+  // Enabled, and so are all its parents: the user can reach it.
+  bool Usable() const;
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   const std::string& Hint() const { return hint_; }

@@ -21,6 +21,8 @@ void Edit::SetColour(Colour colour) {
 }
 
 void Edit::Click() {
+  if (!Usable())
+    return;
   SetFocus();
   if (OnClick)
     OnClick();

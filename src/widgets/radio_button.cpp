@@ -19,6 +19,8 @@ void RadioButton::SetChecked(bool checked) {
 }
 
 void RadioButton::Click() {
+  if (!Usable())
+    return;
   SetFocus();
   SetChecked(true);
 }

@@ -25,6 +25,8 @@ void RadioGroup::SetItemIndex(int index) {
 }
 
 void RadioGroup::ClickItem(int index) {
+  if (!Usable())
+    return;
   SetFocus();
   SetItemIndex(index);
 }

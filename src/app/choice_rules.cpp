@@ -1,0 +1,86 @@
+// The handlers of the task, pairwise mode, the tokenizer buttons, and the local rules between a
+// control and the controls that hang on it.
+#include "app/vandrel_form.h"
+
+namespace app {
+
+void TVandrelForm::TaskRadioGroupClick() {
+  UpdateControlStates();
+}
+
+// Files named pairwise must already be tokenized: pairwise mode checks "none" and gives the
+// earlier tokenizer choice back when it is switched off.
+void TVandrelForm::FilesCheckBoxClick() {
+  if (FilesCheckBox.Checked()) {
+    SaveTokChoice();
+    TokRadioButton1.SetChecked(true);
+  } else {
+    RestoreTokChoice();
+  }
+  UpdateControlStates();
+}
+
+void TVandrelForm::SaveTokChoice() {
+  const widgets::RadioButton* buttons[] = {&TokRadioButton1, &TokRadioButton2, &TokRadioButton3,
+                                           &TokRadioButton4};
+  for (int number = 1; number <= 4; ++number) {
+    if (buttons[number - 1]->Checked())
+      SavedTokChoice = number;
+  }
+}
+
+void TVandrelForm::RestoreTokChoice() {
+  widgets::RadioButton* buttons[] = {&TokRadioButton1, &TokRadioButton2, &TokRadioButton3,
+                                     &TokRadioButton4};
+  if (SavedTokChoice >= 1 && SavedTokChoice <= 4)
+    buttons[SavedTokChoice - 1]->SetChecked(true);
+}
+
+void TVandrelForm::TokRadioButton1Click() {
+  UpdateControlStates();
+}
+void TVandrelForm::TokRadioButton2Click() {
+  UpdateControlStates();
+}
+void TVandrelForm::TokRadioButton3Click() {
+  UpdateControlStates();
+}
+void TVandrelForm::TokRadioButton4Click() {
+  UpdateControlStates();
+}
+
+void TVandrelForm::TagRadioButton1Click() {
+  EnableEdit(ProbFactorEdit, TagRadioButton2.Checked());
+  TagProbOutCheckBox.SetEnabled(TagRadioButton2.Checked());
+}
+
+void TVandrelForm::TagRadioButton2Click() {
+  TagRadioButton1Click();
+}
+
+void TVandrelForm::LemmaCheckBoxClick() {
+  UnknownCheckBox.SetEnabled(LemmaCheckBox.Checked());
+  if (!LemmaCheckBox.Checked())
+    UnknownCheckBox.SetChecked(false);
+}
+
+void TVandrelForm::SGMLCheckBoxClick() {
+  EOSCheckBox.SetEnabled(SGMLCheckBox.Checked());
+  if (!SGMLCheckBox.Checked())
+    EOSCheckBox.SetChecked(false);
+  EnableEdit(EOSEdit, EOSCheckBox.Checked());
+}
+
+void TVandrelForm::EOSCheckBoxClick() {
+  EnableEdit(EOSEdit, EOSCheckBox.Checked());
+}
+
+void TVandrelForm::ReplaceFreqCheckBoxClick() {
+  EnableEdit(ReplaceFreqEdit, ReplaceFreqCheckBox.Checked());
+}
+
+void TVandrelForm::AuxLexCheckBoxClick() {
+  EnableEdit(AuxLexEdit, AuxLexCheckBox.Checked());
+}
+
+}  // namespace app

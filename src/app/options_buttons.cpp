@@ -1,0 +1,139 @@
+// Save and Load: the option set in an options file, bound key by key to the controls.
+#include "app/vandrel_form.h"
+#include "options_file/options_text.h"
+#include "utils/cp1252.h"
+#include "utils/files.h"
+
+namespace app {
+namespace {
+
+using options_file::ItemBinding;
+
+constexpr std::array<std::string_view, 8> kLanguageNames = {
+    "english", "french", "german", "italian", "spanish", "russian", "bulgarian", "dutch"};
+
+}  // namespace
+
+options_file::OptionTable TVandrelForm::BuildOptionTable() {
+  using options_file::TextBinding;
+  using options_file::YesNoBinding;
+  const auto yes_no = [](widgets::CheckBox& box) { return std::make_unique<YesNoBinding>(box); };
+  const auto text = [](widgets::Edit& edit) { return std::make_unique<TextBinding>(edit); };
+  return {
+      std::make_unique<options_file::CustomBinding>(
+          [this] { return SavedLanguage(); },
+          [this](const std::string& value) { ApplyLanguage(value); }),
+      std::make_unique<ItemBinding>(TaskRadioGroup,
+                                    std::vector<std::string_view>{"tag", "probtree", "suftree"},
+                                    ItemBinding::Case::Any, ItemBinding::SavedWhen::ItemSelected),
+      yes_no(FilesCheckBox),
+      yes_no(TokenCheckBox),
+      std::make_unique<options_file::TagChoiceBinding>(TagRadioButton1, TagRadioButton2),
+      text(ProbFactorEdit),
+      yes_no(TagProbOutCheckBox),
+      yes_no(LemmaCheckBox),
+      yes_no(UnknownCheckBox),
+      std::make_unique<ItemBinding>(
+          LexInfoRadioGroup,
+          std::vector<std::string_view>{"none", "proto", "gramotron", "proto+prob"},
+          ItemBinding::Case::Any, ItemBinding::SavedWhen::EnabledAndItemSelected),
+      yes_no(QuietCheckBox),
+      yes_no(ManTagProbBox),
+      yes_no(ManTagLemBox),
+      yes_no(SGMLCheckBox),
+      yes_no(EOSCheckBox),
+      text(EOSEdit),
+      std::make_unique<options_file::TokChoiceBinding>(std::array<widgets::RadioButton*, 4>{
+          &TokRadioButton1, &TokRadioButton2, &TokRadioButton3, &TokRadioButton4}),
+      text(OwnProgramEdit),
+      yes_no(AbbrevsCheckBox),
+      yes_no(MultiWordCheckBox),
+      yes_no(DetachCliticsCheckBox),
+      yes_no(DetachApostCheckBox),
+      yes_no(PunctConvCheckBox),
+      yes_no(CapHeurCheckBox),
+      yes_no(HyphenHeurCheckBox),
+      yes_no(LexProbOnlyCheckBox),
+      yes_no(ReplaceFreqCheckBox),
+      text(ReplaceFreqEdit),
+      yes_no(IgnPrefCheckBox),
+      yes_no(AuxLexCheckBox),
+      text(AuxLexEdit),
+      text(InputEdit),
+      text(OutputEdit),
+      std::make_unique<ItemBinding>(
+          CodingRadioGroup, std::vector<std::string_view>{"Latin-1", "WindowsWE", "Unicode"},
+          ItemBinding::Case::Exact, ItemBinding::SavedWhen::ItemSelected),
+      yes_no(OneLetCheckBox),
+  };
+}
+
+std::optional<std::string> TVandrelForm::SavedLanguage() const {
+  if (!NewLanguageItemSelected())
+    return LanguageName;
+  if (OtherLangEdit.Enabled())
+    return OtherLangEdit.Text();
+  return std::nullopt;
+}
+
+// A named language selects its item; any other name goes into the new-language field first, so
+// the language choice finds it there and asks for nothing (an empty name is asked for).
+void TVandrelForm::ApplyLanguage(const std::string& value) {
+  LanguageName = utils::LowerCase(value);
+  const auto named = std::find(kLanguageNames.begin(), kLanguageNames.end(), LanguageName);
+  if (named != kLanguageNames.end()) {
+    LangRadioGroup.SetItemIndex(static_cast<int>(named - kLanguageNames.begin()));
+  } else {
+    OtherLangEdit.SetText(value);
+    LangRadioGroup.SetItemIndex(static_cast<int>(LangRadioGroup.Items().size()) - 1);
+  }
+  if (!IsClosed())
+    UpdateControlStates();
+}
+
+std::string TVandrelForm::OptionsFilter() const {
+  return Texts.OptionsFilter + " (*.cfg)|*.CFG";
+}
+
+// The file is written beside the chosen one and put in its place only when complete, so a
+// failure never leaves a damaged options file.
+void TVandrelForm::SaveButtonClick() {
+  const std::optional<std::string> name =
+      desktop_.ChooseFileToSave({Texts.SaveDialogTitle, OptionsFilter(), std::string()});
+  if (!name) {
+    desktop_.ShowMessage(Texts.OptionsFileNoun + Texts.NotOpenedPart);
+    return;
+  }
+  utils::ReplaceFileSafely(*name, options_file::OptionsFileText(option_table_));
+}
+
+void TVandrelForm::LoadButtonClick() {
+  const std::optional<std::string> name =
+      desktop_.ChooseFileToOpen({Texts.LoadDialogTitle, OptionsFilter(), std::string()});
+  if (!name) {
+    desktop_.ShowMessage(Texts.OptionsFileNoun + Texts.NotOpenedPart);
+    return;
+  }
+  const std::string text = utils::ReadWholeFile(*name);
+  const auto report = [this](options_file::LineProblem problem, const std::string& detail) {
+    switch (problem) {
+      case options_file::LineProblem::NoEquals:
+        desktop_.ShowMessage(Texts.NoEqualsMsg);
+        break;
+      case options_file::LineProblem::UnknownKey:
+        desktop_.ShowMessage(Texts.BadKeyMsg + ": " + detail);
+        break;
+      case options_file::LineProblem::UnknownValue:
+        desktop_.ShowMessage(Texts.BadValueMsg + ": " + detail);
+        break;
+    }
+  };
+  const options_file::LoadOutcome outcome =
+      options_file::ApplyOptionsText(text, option_table_, report, [this] { return IsClosed(); });
+  if (outcome == options_file::LoadOutcome::Stopped)
+    return;
+  UpdateControlStates();
+  VerifyOptions();
+}
+
+}  // namespace app

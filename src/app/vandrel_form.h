@@ -1,0 +1,174 @@
+// The main window: every control of the option set, the window-wide values, start-up and the
+// event handlers. It is the only place that knows all controls; the subsystems get plain values
+// or the few controls they work on.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "options_file/options_text.h"
+#include "run/engine_command.h"
+#include "run/language_files.h"
+#include "tokenizer/tokenizer.h"
+#include "ui_text/text_set.h"
+#include "widgets/button.h"
+#include "widgets/check_box.h"
+#include "widgets/desktop.h"
+#include "widgets/edit.h"
+#include "widgets/radio_button.h"
+#include "widgets/radio_group.h"
+#include "widgets/static_controls.h"
+#include "widgets/window.h"
+
+namespace app {
+
+class TVandrelForm : public widgets::Window {
+ public:
+  TVandrelForm(widgets::Desktop& desktop, std::string program_path);
+
+  // Start-up. Returns false when the program must end at once: the engine is missing and the
+  // user has been told so.
+  bool FormCreate();
+
+  // Window-wide values.
+  std::string RootFolder;
+  std::string BinSubfolder;
+  std::string LibSubfolder;
+  std::string LanguageName;
+  bool CliticLanguage = false;
+  bool OtherLangEntered = false;
+  int SavedTokChoice = 0;
+  // The named texts of the interface language shown now.
+  ui_text::NamedTexts Texts;
+
+  // The controls, parents before their children.
+  widgets::RadioGroup LangRadioGroup;
+  widgets::Edit OtherLangEdit;
+  widgets::RadioGroup CodingRadioGroup;
+  widgets::RadioGroup TaskRadioGroup;
+  widgets::CheckBox FilesCheckBox;
+  widgets::GroupBox OutputGroupBox;
+  widgets::CheckBox TokenCheckBox;
+  widgets::RadioGroup TagsOutRadioGroup;
+  widgets::RadioButton TagRadioButton1;
+  widgets::RadioButton TagRadioButton2;
+  widgets::Edit ProbFactorEdit;
+  widgets::CheckBox TagProbOutCheckBox;
+  widgets::CheckBox LemmaCheckBox;
+  widgets::CheckBox UnknownCheckBox;
+  widgets::RadioGroup LexInfoRadioGroup;
+  widgets::CheckBox QuietCheckBox;
+  widgets::GroupBox InputGroupBox;
+  widgets::CheckBox ManTagProbBox;
+  widgets::CheckBox ManTagLemBox;
+  widgets::CheckBox SGMLCheckBox;
+  widgets::CheckBox EOSCheckBox;
+  widgets::Edit EOSEdit;
+  widgets::GroupBox PreprocessGroupBox;
+  widgets::RadioButton TokRadioButton1;
+  widgets::RadioButton TokRadioButton2;
+  widgets::RadioButton TokRadioButton3;
+  widgets::RadioButton TokRadioButton4;
+  widgets::Label OwnProgramLabel;
+  widgets::Edit OwnProgramEdit;
+  widgets::CheckBox AbbrevsCheckBox;
+  widgets::CheckBox MultiWordCheckBox;
+  widgets::CheckBox DetachCliticsCheckBox;
+  widgets::CheckBox DetachApostCheckBox;
+  widgets::CheckBox PunctConvCheckBox;
+  widgets::CheckBox OneLetCheckBox;
+  widgets::GroupBox ProcGroupBox;
+  widgets::CheckBox CapHeurCheckBox;
+  widgets::CheckBox HyphenHeurCheckBox;
+  widgets::CheckBox LexProbOnlyCheckBox;
+  widgets::CheckBox ReplaceFreqCheckBox;
+  widgets::Edit ReplaceFreqEdit;
+  widgets::CheckBox IgnPrefCheckBox;
+  widgets::CheckBox AuxLexCheckBox;
+  widgets::Edit AuxLexEdit;
+  widgets::Label InputLabel;
+  widgets::Edit InputEdit;
+  widgets::Label OutputLabel;
+  widgets::Edit OutputEdit;
+  widgets::Button LoadButton;
+  widgets::Button VerifyButton;
+  widgets::Button SaveButton;
+  widgets::Button RunButton;
+  widgets::Button ExitButton;
+  widgets::Panel SignaturePanel;
+  widgets::Label SignatureLabel;
+  widgets::Image GermanImage;
+  widgets::Image EnglishImage;
+
+  // Sets every dependent control's enabled state and edit colour from the current choices.
+  void UpdateControlStates();
+  // Shows every problem of the option set; true when there is none.
+  bool VerifyOptions();
+
+  // Event handlers.
+  void LangRadioGroupClick();
+  void OtherLangEditExit();
+  void CodingRadioGroupExit();
+  void TaskRadioGroupClick();
+  void FilesCheckBoxClick();
+  void TokRadioButton1Click();
+  void TokRadioButton2Click();
+  void TokRadioButton3Click();
+  void TokRadioButton4Click();
+  void TagRadioButton1Click();
+  void TagRadioButton2Click();
+  void LemmaCheckBoxClick();
+  void SGMLCheckBoxClick();
+  void EOSCheckBoxClick();
+  void ReplaceFreqCheckBoxClick();
+  void AuxLexCheckBoxClick();
+  void ProbFactorEditChange();
+  void ReplaceFreqEditChange();
+  void InputEditClick();
+  void OutputEditClick();
+  void AuxLexEditClick();
+  void OwnProgramEditClick();
+  void VerifyButtonClick();
+  void RunButtonClick();
+  void SaveButtonClick();
+  void LoadButtonClick();
+  void ExitButtonClick();
+  void GermanImageClick();
+  void EnglishImageClick();
+
+  void SaveTokChoice();
+  void RestoreTokChoice();
+
+ private:
+  void WireHandlers();
+  // Selects the new-language item's name: the wait for it, then the rest of the choice. Returns
+  // false when the rest of the choice is dropped (the window closed, or another item was chosen
+  // meanwhile).
+  bool ChooseNewLanguage();
+  bool BuiltInTokenization() const;
+  bool OwnTokenization() const;
+  bool NewLanguageItemSelected() const;
+  options_file::OptionTable BuildOptionTable();
+  std::optional<std::string> SavedLanguage() const;
+  void ApplyLanguage(const std::string& value);
+  std::string OptionsFilter() const;
+  void RunEngine();
+  // The tag task; false when the run ended early (the tokenizer stopped at a byte-order mark).
+  bool RunTagging();
+  tokenizer::TokenizeOutcome Tokenize(const std::string& input_name);
+  run::EngineFlagChoices EngineFlagChoices() const;
+  std::string PreparedForBatch(const std::string& command_line);
+  void RunBatchFile(const std::string& oem_command_line, const std::string& working_folder);
+  run::InstallationFolders Folders() const;
+
+  widgets::Desktop& desktop_;
+  std::string program_path_;
+  options_file::OptionTable option_table_;
+  bool run_in_progress_ = false;
+};
+
+// Enables or disables an edit field together with its background colour: the window colour when
+// enabled, the button-face colour when disabled.
+void EnableEdit(widgets::Edit& edit, bool enabled);
+
+}  // namespace app

@@ -1,0 +1,38 @@
+#include "options_file/options_text.h"
+
+#include "options_file/option_lines.h"
+
+namespace options_file {
+
+std::string OptionsFileText(const OptionTable& table) {
+  std::string text = std::string(kOptionsFileHeader) + "\r\n";
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (const std::optional<std::string> value = table[i]->SavedValue()) {
+      text += std::string(OptionKeys[i]) + "=" + *value + "\r\n";
+    }
+  }
+  return text;
+}
+
+LoadOutcome ApplyOptionsText(std::string_view text, const OptionTable& table,
+                             const std::function<void(LineProblem, const std::string&)>& report,
+                             const std::function<bool()>& stopped) {
+  for (const std::string& line : SplitIntoLines(text)) {
+    if (line.empty() || line.front() == '#')
+      continue;
+    std::string key;
+    std::string value;
+    if (!SplitOptionLine(line, key, value)) {
+      report(LineProblem::NoEquals, std::string());
+    } else if (const int index = IndexInList(OptionKeys, key); index < 0) {
+      report(LineProblem::UnknownKey, key);
+    } else if (!table[static_cast<std::size_t>(index)]->Apply(value)) {
+      report(LineProblem::UnknownValue, value);
+    }
+    if (stopped())
+      return LoadOutcome::Stopped;
+  }
+  return LoadOutcome::Completed;
+}
+
+}  // namespace options_file

@@ -1,0 +1,128 @@
+#include "run/engine_command.h"
+
+#include <stdexcept>
+
+namespace run {
+namespace {
+
+std::string Quoted(std::string_view text) {
+  return '"' + std::string(text) + '"';
+}
+
+std::string EngineName(const InstallationFolders& folders) {
+  return Quoted(folders.RootFolder + folders.BinSubfolder + "vandrel");
+}
+
+std::string QuotedIfBlank(std::string_view value) {
+  return value.find(' ') == std::string_view::npos ? std::string(value) : Quoted(value);
+}
+
+}  // namespace
+
+std::string ToEngineNumber(std::string_view text, char decimal_separator) {
+  std::string number(text);
+  const std::size_t separator = number.find(decimal_separator);
+  if (separator != std::string::npos)
+    number[separator] = '.';
+  return number;
+}
+
+void RequirePassable(std::string_view value, std::string_view what) {
+  if (value.find_first_of("\"\r\n") != std::string_view::npos) {
+    throw std::runtime_error("The " + std::string(what) +
+                             " cannot be passed to the engine, because it contains a double "
+                             "quote or a line end: " +
+                             std::string(value));
+  }
+}
+
+std::string BatchArgument(std::string_view value, std::string_view what) {
+  RequirePassable(value, what);
+  if (value.find_first_of(" \t&|<>^(),;=%") == std::string_view::npos)
+    return std::string(value);
+  return Quoted(value);
+}
+
+std::string EngineFlags(const EngineFlagChoices& choices, char decimal_separator) {
+  std::string flags;
+  const auto add = [&flags](bool condition, std::string_view flag) {
+    if (condition)
+      flags += flag;
+  };
+  add(choices.token, " -token");
+  add(choices.lemma, " -lemma");
+  add(choices.no_unknown, " -no-unknown");
+  add(choices.sgml, " -sgml");
+  add(choices.pt_with_prob, " -pt-with-prob");
+  add(choices.pt_with_lemma, " -pt-with-lemma");
+  add(choices.cap_heuristics, " -cap-heuristics");
+  add(choices.hyphen_heuristics, " -hyphen-heuristics");
+  if (choices.eos_tag && !choices.eos_tag_text.empty()) {
+    flags += " -eos-tag " + BatchArgument(choices.eos_tag_text, "end-of-sentence tag");
+  }
+  add(choices.base, " -base");
+  if (choices.eps && !choices.eps_text.empty()) {
+    flags += " -eps " + ToEngineNumber(choices.eps_text, decimal_separator);
+  }
+  if (choices.threshold) {
+    flags += " -threshold " + ToEngineNumber(choices.threshold_text, decimal_separator);
+  }
+  add(choices.threshold && choices.prob, " -prob");
+  add(choices.lex_info == 1, " -proto");
+  add(choices.lex_info == 2, " -gramotron");
+  add(choices.lex_info == 3, " -proto-with-prob");
+  add(choices.quiet, " -quiet");
+  add(choices.ignore_prefix, " -ignore-prefix");
+  if (choices.lex && !choices.lex_text.empty()) {
+    flags += " -lex " + BatchArgument(choices.lex_text, "auxiliary lexicon file name");
+  }
+  return flags;
+}
+
+std::string TaggingCommandLine(const InstallationFolders& folders, std::string_view language_name,
+                               std::string_view engine_input, std::string_view output_name,
+                               std::string_view flags, bool pairwise) {
+  std::string line =
+      EngineName(folders) + " " + Quoted(ParameterFilePath(folders, language_name)) + " ";
+  if (pairwise) {
+    line += std::string(flags) + " -files " + BatchArgument(engine_input, "list file name");
+  } else {
+    line += BatchArgument(engine_input, "input file name") + " " +
+            BatchArgument(output_name, "output file name") + std::string(flags);
+  }
+  return line;
+}
+
+std::string TreeCommandLine(const InstallationFolders& folders, std::string_view language_name,
+                            TreeTask task, bool quiet, std::string_view output_name) {
+  std::string line =
+      EngineName(folders) + " " +
+      BatchArgument(folders.LibSubfolder + std::string(language_name) + ".par",
+                    "parameter file name") +
+      (task == TreeTask::ProbabilityTree ? " -print-prob-tree" : " -print-suffix-tree");
+  if (quiet)
+    line += " -quiet";
+  RequirePassable(output_name, "output file name");
+  return line + " >" + Quoted(output_name);
+}
+
+std::string EscapePercentSigns(std::string_view command_line) {
+  std::string escaped;
+  for (char c : command_line) {
+    escaped += c;
+    if (c == '%')
+      escaped += '%';
+  }
+  return escaped;
+}
+
+std::string BatchFileText(std::string_view oem_command_line) {
+  return "@echo off\r\n" + std::string(oem_command_line) + "\r\npause\r\n";
+}
+
+std::string OwnProgramCommandLine(std::string_view command, std::string_view input_name,
+                                  std::string_view output_path) {
+  return std::string(command) + " " + QuotedIfBlank(input_name) + " " + QuotedIfBlank(output_path);
+}
+
+}  // namespace run

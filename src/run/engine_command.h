@@ -1,0 +1,74 @@
+// The engine's command line, built from the option set, and the batch file that runs it in a
+// console window.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "run/language_files.h"
+
+namespace run {
+
+// The engine flags in effect, read from the controls when the run starts.
+struct EngineFlagChoices {
+  bool token = false;
+  bool lemma = false;
+  bool no_unknown = false;
+  bool sgml = false;
+  bool pt_with_prob = false;
+  bool pt_with_lemma = false;
+  bool cap_heuristics = false;
+  bool hyphen_heuristics = false;
+  bool eos_tag = false;
+  std::string eos_tag_text;
+  bool base = false;
+  bool eps = false;
+  std::string eps_text;
+  bool threshold = false;
+  std::string threshold_text;
+  bool prob = false;
+  int lex_info = 0;  // 1 proto, 2 gramotron, 3 proto with probabilities
+  bool quiet = false;
+  bool ignore_prefix = false;
+  bool lex = false;
+  std::string lex_text;
+};
+
+// The text with its first locale separator replaced by a period.
+std::string ToEngineNumber(std::string_view text, char decimal_separator);
+
+// Throws std::runtime_error naming `what` when the value holds a double quote or a line end,
+// which no quoting can pass through the command interpreter.
+void RequirePassable(std::string_view value, std::string_view what);
+
+// A value as it goes into the batch file's command line: in double quotes when it holds a blank,
+// a TAB or a character the command interpreter treats specially; checked by RequirePassable.
+std::string BatchArgument(std::string_view value, std::string_view what);
+
+// Every flag in effect, each beginning with a blank, in the engine's order.
+std::string EngineFlags(const EngineFlagChoices& choices, char decimal_separator);
+
+// "engine" "parameter file" input output flags, or, in pairwise mode,
+// "engine" "parameter file" flags -files list.
+std::string TaggingCommandLine(const InstallationFolders& folders, std::string_view language_name,
+                               std::string_view engine_input, std::string_view output_name,
+                               std::string_view flags, bool pairwise);
+
+// The tree tasks name the parameter file relative to the root folder and send the engine's
+// standard output into the output file.
+enum class TreeTask { ProbabilityTree, SuffixTree };
+std::string TreeCommandLine(const InstallationFolders& folders, std::string_view language_name,
+                            TreeTask task, bool quiet, std::string_view output_name);
+
+// Doubles every % so the command interpreter does not expand it.
+std::string EscapePercentSigns(std::string_view command_line);
+
+// The three lines of the batch file, each ended by CR LF.
+std::string BatchFileText(std::string_view oem_command_line);
+
+// The user's own program started with the input name and the path of its output file; both are
+// quoted when they hold a blank.
+std::string OwnProgramCommandLine(std::string_view command, std::string_view input_name,
+                                  std::string_view output_path);
+
+}  // namespace run

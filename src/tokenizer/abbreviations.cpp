@@ -1,0 +1,42 @@
+#include "tokenizer/abbreviations.h"
+
+#include <utility>
+
+#include "utils/files.h"
+
+namespace tokenizer {
+
+AbbreviationList::AbbreviationList(std::vector<std::string> entries)
+    : entries_(std::move(entries)) {
+  for (std::size_t i = 0; i < entries_.size(); ++i)
+    index_.Add(0, entries_[i], static_cast<int>(i));
+}
+
+bool AbbreviationList::Contains(std::string_view word) const {
+  return index_.First(0, word) != FoldedIndex::kNone;
+}
+
+std::vector<std::string> ReadAbbreviationEntries(std::string_view file_bytes) {
+  constexpr std::string_view kBlanks = "\t\n\r ";
+  file_bytes = file_bytes.substr(0, file_bytes.find('\0'));
+  std::vector<std::string> entries;
+  // A CR LF pair gives an empty line between CR and LF, which is left out like any empty line.
+  while (!file_bytes.empty()) {
+    const std::size_t end = file_bytes.find_first_of("\r\n");
+    std::string_view line = file_bytes.substr(0, end);
+    file_bytes.remove_prefix(end == std::string_view::npos ? file_bytes.size() : end + 1);
+    const std::size_t first = line.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+      continue;
+    line = line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
+    if (line.front() != '#')
+      entries.emplace_back(line);
+  }
+  return entries;
+}
+
+AbbreviationList LoadAbbreviationFile(const std::string& name) {
+  return AbbreviationList(ReadAbbreviationEntries(utils::ReadWholeFile(name)));
+}
+
+}  // namespace tokenizer

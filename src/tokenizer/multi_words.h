@@ -1,0 +1,64 @@
+// The word automaton of a multi-word file: each line's word sequence is a path from the start
+// state 0, and the state it ends in carries the line's annotation.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tokenizer/folded_index.h"
+
+namespace tokenizer {
+
+struct MultiWordTransition {
+  int from;
+  int to;
+  std::string word;
+
+  bool operator==(const MultiWordTransition&) const = default;
+};
+
+struct MultiWordFinal {
+  int state;
+  std::string annotation;
+
+  bool operator==(const MultiWordFinal&) const = default;
+};
+
+class MultiWordAutomaton {
+ public:
+  static constexpr int kNoState = -1;
+
+  // The to-state of the transition from `state` with exactly `word`, or kNoState.
+  int FindTransition(int state, std::string_view word) const;
+  // The transition a text token takes from `state`: tried with the token as it is, then in
+  // lower case, then capitalised (first byte upper case, the rest lower case).
+  int FindTokenTransition(int state, std::string_view token) const;
+  // The annotation of the first final entry naming `state`, in file order.
+  std::optional<std::string_view> FindFinal(int state) const;
+
+  // The to-state for `word` from `state`; a missing transition is created, leading to the next
+  // new state.
+  int Follow(int state, std::string_view word);
+  void AddFinal(int state, std::string_view annotation);
+
+  const std::vector<MultiWordTransition>& Transitions() const { return transitions_; }
+  const std::vector<MultiWordFinal>& Finals() const { return finals_; }
+
+ private:
+  std::vector<MultiWordTransition> transitions_;  // the k-th one leads to state k + 1
+  std::vector<MultiWordFinal> finals_;
+  std::vector<int> first_final_of_state_;  // index into finals_, or -1
+  FoldedIndex index_;                      // transition numbers by from-state and word
+};
+
+// Builds the automaton from the bytes of a multi-word file. A line ends at CR LF, CR or a lone
+// LF; a byte 0x1A ends the file. The words of a line are separated by spaces and end at its
+// first TAB; the rest of the line is the annotation.
+MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes);
+
+// Reads the multi-word file `name`; throws std::runtime_error when it cannot be read.
+MultiWordAutomaton LoadMultiWordFile(const std::string& name);
+
+}  // namespace tokenizer

@@ -1,0 +1,87 @@
+#include "tokenizer/refiner.h"
+
+#include "tokenizer/word_rules.h"
+
+namespace tokenizer {
+
+SegmentRefiner::SegmentRefiner(const TokenizerOptions& options, const TokenizerData& data,
+                               StringSink& tokens)
+    : data_(data),
+      tokens_(tokens),
+      punctuation_(options.detach_apostrophes),
+      detach_clitics_(options.detach_clitics),
+      minimum_letter_period_length_(options.one_letter_abbreviations ? 2 : 4) {}
+
+std::string_view SegmentRefiner::Peel(std::string_view word) {
+  // A piece is never peeled off a one-byte word, so every pass leaves at least one byte.
+  for (bool changed = true; changed;) {
+    changed = false;
+    if (word.size() >= 2 && punctuation_.IsLeading(word.front())) {
+      tokens_.Add(word.substr(0, 1));
+      word.remove_prefix(1);
+      changed = true;
+    }
+    if (word.size() >= 2 && punctuation_.IsTrailing(word.back())) {
+      trailing_.push_back(word.substr(word.size() - 1));
+      word.remove_suffix(1);
+      changed = true;
+    }
+    if (word.size() >= 2 && word.back() == '.' && punctuation_.IsTrailing(word[word.size() - 2])) {
+      trailing_.push_back(word.substr(word.size() - 1));
+      const std::string_view mark = word.substr(word.size() - 2, 1);
+      word.remove_suffix(2);
+      if (word.empty())
+        word = mark;
+      else
+        trailing_.push_back(mark);
+      changed = true;
+    }
+  }
+  return word;
+}
+
+void SegmentRefiner::DetachClitics(std::string_view& word) {
+  for (const std::string& prefix : data_.clitics.prefixes) {
+    if (word.size() > prefix.size() && word.starts_with(prefix)) {
+      tokens_.Add(word.substr(0, prefix.size()));
+      word.remove_prefix(prefix.size());
+      break;
+    }
+  }
+  for (const std::string& suffix : data_.clitics.suffixes) {
+    if (word.size() > suffix.size() && word.ends_with(suffix)) {
+      trailing_.push_back(word.substr(word.size() - suffix.size()));
+      word.remove_suffix(suffix.size());
+      break;
+    }
+  }
+}
+
+void SegmentRefiner::Emit(std::string_view word) {
+  tokens_.Add(word);
+  for (auto piece = trailing_.rbegin(); piece != trailing_.rend(); ++piece)
+    tokens_.Add(*piece);
+}
+
+void SegmentRefiner::Add(std::string_view segment) {
+  trailing_.clear();
+  std::string_view word = Peel(segment);
+  if (data_.abbreviations.Contains(word) ||
+      IsLetterPeriodSequence(word, minimum_letter_period_length_)) {
+    Emit(word);
+    return;
+  }
+  if (!IsNumber(word) && word.size() >= 2 && word.back() == '.' && word != "...") {
+    trailing_.push_back(word.substr(word.size() - 1));
+    word.remove_suffix(1);
+    if (data_.abbreviations.Contains(word)) {
+      Emit(word);
+      return;
+    }
+  }
+  if (detach_clitics_)
+    DetachClitics(word);
+  Emit(word);
+}
+
+}  // namespace tokenizer

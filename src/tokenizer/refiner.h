@@ -1,0 +1,36 @@
+// The second pass of the tokenizer: each segment into its tokens, in text order: the leading
+// punctuation, a prefix clitic, the word, a suffix clitic and the trailing pieces.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "tokenizer/punctuation.h"
+#include "tokenizer/settings.h"
+#include "tokenizer/string_sink.h"
+
+namespace tokenizer {
+
+class SegmentRefiner : public StringSink {
+ public:
+  // Keeps references to `data` and `tokens`.
+  SegmentRefiner(const TokenizerOptions& options, const TokenizerData& data, StringSink& tokens);
+
+  // Takes one segment and hands its tokens on.
+  void Add(std::string_view segment) override;
+
+ private:
+  std::string_view Peel(std::string_view word);
+  void DetachClitics(std::string_view& word);
+  void Emit(std::string_view word);
+
+  const TokenizerData& data_;
+  StringSink& tokens_;
+  const PunctuationSets punctuation_;
+  const bool detach_clitics_;
+  const std::size_t minimum_letter_period_length_;
+  // Pieces split off the end of the word, the last one split off (the first in the text) last.
+  std::vector<std::string_view> trailing_;
+};
+
+}  // namespace tokenizer

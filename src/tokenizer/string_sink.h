@@ -1,0 +1,26 @@
+// The stages of the tokenizer hand their pieces on one at a time, so a long text flows from the
+// input to the output file without a second full copy in memory.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tokenizer {
+
+class StringSink {
+ public:
+  virtual ~StringSink() = default;
+  // `piece` is valid only during the call.
+  virtual void Add(std::string_view piece) = 0;
+};
+
+// Keeps every piece, for the list forms of the stages.
+class StringCollector : public StringSink {
+ public:
+  void Add(std::string_view piece) override { pieces.emplace_back(piece); }
+
+  std::vector<std::string> pieces;
+};
+
+}  // namespace tokenizer

@@ -1,0 +1,99 @@
+#include "tokenizer/tokenizer.h"
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+
+#include "tokenizer/line_output.h"
+#include "tokenizer/multi_word_joiner.h"
+#include "tokenizer/refiner.h"
+#include "tokenizer/segmenter.h"
+#include "utils/files.h"
+
+namespace tokenizer {
+namespace {
+
+std::optional<Message> ByteOrderMarkOf(std::string_view text) {
+  if (text.starts_with("\xFF\xFE"))
+    return Message::Utf16ByteOrderMark;
+  if (text.starts_with("\xEF\xBB\xBF"))
+    return Message::Utf8ByteOrderMark;
+  return std::nullopt;
+}
+
+// Reports a byte-order mark that stops the call; nullopt when tokenizing goes ahead.
+std::optional<TokenizeOutcome> CheckByteOrderMark(std::string_view text,
+                                                  const TokenizerOptions& options,
+                                                  const MessageReport& report) {
+  if (!options.check_byte_order_mark)
+    return std::nullopt;
+  const std::optional<Message> mark = ByteOrderMarkOf(text);
+  if (!mark)
+    return std::nullopt;
+  report(*mark);
+  return TokenizeOutcome::StoppedAtByteOrderMark;
+}
+
+// Runs the passes over `text` with every stage streaming into the next.
+void Tokenize(std::string_view text, const TokenizerOptions& options, const TokenizerData& data,
+              const MessageReport& report, LineOutput::BlockWriter write) {
+  LineOutput lines(options.convert_punctuation, std::move(write));
+  std::optional<MultiWordJoiner> joiner;
+  if (data.multi_words)
+    joiner.emplace(*data.multi_words, lines);
+  StringSink& tokens = joiner ? static_cast<StringSink&>(*joiner) : lines;
+  SegmentRefiner refiner(options, data, tokens);
+  SplitIntoSegments(text, report, refiner);
+  if (joiner)
+    joiner->Finish();
+  lines.Finish();
+}
+
+std::string_view UpToFirstNul(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\0'));
+}
+
+}  // namespace
+
+TokenizedText TokenizeText(std::string_view input_bytes, const TokenizerOptions& options,
+                           const TokenizerData& data, const MessageReport& report) {
+  const std::string_view text = UpToFirstNul(input_bytes);
+  if (const auto stop = CheckByteOrderMark(text, options, report))
+    return {*stop, {}};
+  TokenizedText result{TokenizeOutcome::Tokenized, {}};
+  Tokenize(text, options, data, report,
+           [&result](std::string_view block) { result.lines.append(block); });
+  return result;
+}
+
+TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& output_name,
+                             const TokenizerOptions& options, const TokenizerData& data,
+                             const MessageReport& report) {
+  const std::string input_bytes = utils::ReadWholeFile(input_name);
+  const std::string_view text = UpToFirstNul(input_bytes);
+  if (const auto stop = CheckByteOrderMark(text, options, report)) {
+    // Emptying the output would destroy an input that is its own output, for nothing.
+    if (utils::AbsoluteName(input_name) != utils::AbsoluteName(output_name))
+      utils::WriteWholeFile(output_name, {});
+    return *stop;
+  }
+  auto writer = std::make_unique<utils::FileWriter>(output_name);
+  try {
+    Tokenize(text, options, data, report,
+             [&writer](std::string_view block) { writer->Write(block); });
+    writer->Close();
+  } catch (...) {
+    // Leave an empty file rather than half a result. Emptying, unlike deleting, is also safe
+    // when the output names a device or a link.
+    writer.reset();
+    try {
+      utils::WriteWholeFile(output_name, {});
+    } catch (const std::runtime_error&) {
+      // The first failure is the one the user needs to see.
+    }
+    throw;
+  }
+  return TokenizeOutcome::Tokenized;
+}
+
+}  // namespace tokenizer

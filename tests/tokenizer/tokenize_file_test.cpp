@@ -1,0 +1,152 @@
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
+#include "tokenize_support.h"
+#include "utils/files.h"
+
+namespace tokenizer {
+namespace {
+
+using test::Lines;
+using test_support::TempFolder;
+
+struct FileRun {
+  TokenizeOutcome outcome;
+  std::vector<Message> messages;
+};
+
+FileRun TokenizeFileWithMessages(const std::string& input, const std::string& output,
+                                 const TokenizerOptions& options = {},
+                                 const TokenizerData& data = {}) {
+  FileRun run;
+  run.outcome = TokenizeFile(input, output, options, data,
+                             [&run](Message message) { run.messages.push_back(message); });
+  return run;
+}
+
+TEST(TokenizeFile, WritesOneTokenPerLine) {
+  TempFolder folder;
+  utils::WriteWholeFile(folder.File("in.txt"), "Hello, world.\nBye!");
+  const FileRun run = TokenizeFileWithMessages(folder.File("in.txt"), folder.File("out.txt"));
+  EXPECT_EQ(run.outcome, TokenizeOutcome::Tokenized);
+  EXPECT_TRUE(run.messages.empty());
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")),
+            Lines({"Hello", ",", "world", ".", "Bye", "!"}));
+}
+
+TEST(TokenizeFile, ReadsAnInputThatIsItsOwnOutputBeforeReplacingIt) {
+  TempFolder folder;
+  utils::WriteWholeFile(folder.File("text.txt"), "(one) two.");
+  TokenizeFileWithMessages(folder.File("text.txt"), folder.File("text.txt"));
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("text.txt")), Lines({"(", "one", ")", "two", "."}));
+}
+
+TEST(TokenizeFile, AByteOrderMarkStopIsToldToTheCaller) {
+  TempFolder folder;
+  utils::WriteWholeFile(folder.File("in.txt"), "\xEF\xBB\xBFword");
+  utils::WriteWholeFile(folder.File("out.txt"), "earlier run");
+  const FileRun run = TokenizeFileWithMessages(folder.File("in.txt"), folder.File("out.txt"));
+  EXPECT_EQ(run.outcome, TokenizeOutcome::StoppedAtByteOrderMark);
+  EXPECT_EQ(run.messages, std::vector<Message>{Message::Utf8ByteOrderMark});
+  EXPECT_TRUE(utils::FileExists(folder.File("out.txt")));
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), "");
+}
+
+TEST(TokenizeFile, AByteOrderMarkStopLeavesAnInputThatIsItsOwnOutput) {
+  TempFolder folder;
+  const std::string text("\xFF\xFEw\0o\0", 6);
+  utils::WriteWholeFile(folder.File("text.txt"), text);
+  const FileRun run = TokenizeFileWithMessages(folder.File("text.txt"), folder.File("text.txt"));
+  EXPECT_EQ(run.outcome, TokenizeOutcome::StoppedAtByteOrderMark);
+  EXPECT_EQ(run.messages, std::vector<Message>{Message::Utf16ByteOrderMark});
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("text.txt")), text);
+}
+
+TEST(TokenizeFile, AnEmptyInputGivesAnEmptyOutput) {
+  TempFolder folder;
+  utils::WriteWholeFile(folder.File("in.txt"), "");
+  EXPECT_EQ(TokenizeFileWithMessages(folder.File("in.txt"), folder.File("out.txt")).outcome,
+            TokenizeOutcome::Tokenized);
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), "");
+}
+
+TEST(TokenizeFile, AMissingInputLeavesTheOutputAlone) {
+  TempFolder folder;
+  utils::WriteWholeFile(folder.File("out.txt"), "earlier run");
+  EXPECT_THROW(TokenizeFileWithMessages(folder.File("missing.txt"), folder.File("out.txt")),
+               std::runtime_error);
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), "earlier run");
+  EXPECT_THROW(TokenizeFileWithMessages(folder.File("missing.txt"), folder.File("new.txt")),
+               std::runtime_error);
+  EXPECT_FALSE(utils::FileExists(folder.File("new.txt")));
+}
+
+TEST(TokenizeFile, AnOutputThatCannotBeCreatedIsReported) {
+  TempFolder folder;
+  utils::WriteWholeFile(folder.File("in.txt"), "word");
+  try {
+    TokenizeFileWithMessages(folder.File("in.txt"), folder.File("no-folder/out.txt"));
+    FAIL() << "no exception";
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find("no-folder/out.txt"), std::string::npos);
+  }
+}
+
+// Makes every write beyond `bytes` bytes into a file fail, for the life of the object.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    saved_handler_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    signal(SIGXFSZ, saved_handler_);
+  }
+
+ private:
+  rlimit saved_{};
+  sighandler_t saved_handler_;
+};
+
+TEST(TokenizeFile, AFailedWriteLeavesNoHalfWrittenOutput) {
+  TempFolder folder;
+  std::string text;
+  while (text.size() < (3 << 20))
+    text += "many words in a long text. ";
+  utils::WriteWholeFile(folder.File("in.txt"), text);
+  {
+    FileSizeLimit limit(1 << 20);
+    EXPECT_THROW(TokenizeFileWithMessages(folder.File("in.txt"), folder.File("out.txt")),
+                 std::runtime_error);
+  }
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), "");
+}
+
+TEST(TokenizeFile, WritesALongTextAsTheTextFunctionDoes) {
+  TempFolder folder;
+  std::string text;
+  for (int i = 0; text.size() < (2 << 20); ++i)
+    text += "<s n=" + std::to_string(i) +
+            "> \x93"
+            "Don't\x94 (stop) at U.S. 1990... etc.\r\n";
+  utils::WriteWholeFile(folder.File("in.txt"), text);
+  TokenizerOptions options = test::WithClitics();
+  options.convert_punctuation = true;
+  TokenizerData data = test::CliticsOf("english");
+  data.abbreviations = AbbreviationList({"etc."});
+  data.multi_words = ReadMultiWordFile("at U.S.\tPLACE\r\n");
+  TokenizeFileWithMessages(folder.File("in.txt"), folder.File("out.txt"), options, data);
+  const std::string expected = test::Tokenize(text, options, data);
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), expected);
+  EXPECT_NE(expected.find("at U.S.\tPLACE\r\n1990..\r\n.\r\netc.\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tokenizer
