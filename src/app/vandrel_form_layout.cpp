@@ -1,6 +1,7 @@
 // The window layout: every control at its parent, position and size, with its initial state,
 // the tab order, and the handlers wired to the controls.
 #include "app/vandrel_form.h"
+#include "assets/flags.h"
 
 namespace app {
 namespace {
@@ -72,8 +73,10 @@ TVandrelForm::TVandrelForm(widgets::Desktop& desktop, std::string program_path)
       ExitButton("ExitButton", this, {382, 472, 75, 25}),
       SignaturePanel("SignaturePanel", this, {472, 446, 297, 65}),
       SignatureLabel("SignatureLabel", &SignaturePanel, {12, 12, 240, 43}, true),
-      GermanImage("GermanImage", &SignaturePanel, {260, 14, 25, 15}, std::string()),
-      EnglishImage("EnglishImage", &SignaturePanel, {260, 36, 25, 15}, std::string()),
+      GermanImage("GermanImage", &SignaturePanel, {260, 14, 25, 15},
+                  std::string(assets::GermanFlagJpeg())),
+      EnglishImage("EnglishImage", &SignaturePanel, {260, 36, 25, 15},
+                   std::string(assets::UnionFlagJpeg())),
       desktop_(desktop),
       program_path_(std::move(program_path)),
       option_table_(BuildOptionTable()) {
@@ -112,6 +115,7 @@ TVandrelForm::TVandrelForm(widgets::Desktop& desktop, std::string program_path)
   TokRadioButton3.SetCaption("own");
   TokRadioButton4.SetCaption("own + built-in");
   OwnProgramLabel.SetCaption("Own program");
+  OwnProgramLabel.SetAutoSize(true);
   AbbrevsCheckBox.SetCaption("Use abbreviations file");
   MultiWordCheckBox.SetCaption("Use multi-word file");
   MultiWordCheckBox.SetEnabled(false);

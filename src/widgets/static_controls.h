@@ -13,9 +13,19 @@ class Label : public Control {
   Label(std::string name, Control* parent, Bounds bounds, bool word_wrap = false)
       : Control(Kind::Label, std::move(name), parent, bounds), word_wrap_(word_wrap) {}
   bool WordWrap() const { return word_wrap_; }
+  // An auto-size label is as wide as its caption rather than its bounds, as the classic form
+  // libraries make a label that is not of fixed size.
+  bool AutoSize() const { return auto_size_; }
+  void SetAutoSize(bool auto_size) {
+    if (auto_size_ == auto_size)
+      return;
+    auto_size_ = auto_size;
+    NotifyChanged();
+  }
 
  private:
   bool word_wrap_;
+  bool auto_size_ = false;
 };
 
 // A frame with a caption that parents other controls.

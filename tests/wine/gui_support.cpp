@@ -1,5 +1,7 @@
 #include "gui_support.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -94,6 +96,24 @@ std::string ClassOf(HWND window) {
   char name[256] = {};
   ::GetClassNameA(window, name, sizeof name);
   return name;
+}
+
+// The wide-character messages return a tool's whole text; the ANSI ones cut it short.
+std::optional<std::string> ToolText(HWND tooltip, HWND owner, UINT_PTR id, bool id_is_window) {
+  wchar_t text[1024] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = owner;
+  tool.uId = id;
+  tool.uFlags = id_is_window ? TTF_IDISHWND : 0;
+  if (!::SendMessageW(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
+    return std::nullopt;
+  tool.lpszText = text;
+  ::SendMessageW(tooltip, TTM_GETTEXTW, sizeof text / sizeof text[0],
+                 reinterpret_cast<LPARAM>(&tool));
+  char ansi[2048] = {};
+  ::WideCharToMultiByte(CP_ACP, 0, text, -1, ansi, sizeof ansi, nullptr, nullptr);
+  return std::string(ansi);
 }
 
 // The top-level window's own device context reads what has been painted into the window,

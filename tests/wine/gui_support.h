@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ POINT ScreenCentre(HWND window);
 RECT RectIn(HWND window, HWND main);
 std::string TextOf(HWND window);
 std::string ClassOf(HWND window);
+// The text of a tooltip's tool, in the ANSI code page; nothing when there is no such tool.
+// `id` is a window when `id_is_window`, else the number of an area of `owner`.
+std::optional<std::string> ToolText(HWND tooltip, HWND owner, UINT_PTR id, bool id_is_window);
+
 // The colour painted at the client point of `window`.
 COLORREF PixelAt(HWND window, POINT client_point);
 

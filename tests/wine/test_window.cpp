@@ -25,6 +25,8 @@ TestWindow::TestWindow()
   LexInfoRadioGroup.SetHint("Lexical information to output");
   LexInfoRadioGroup.SetItemIndex(0);
   InputLabel.SetCaption("Input File");
+  OwnProgramLabel.SetCaption("Own program file");
+  OwnProgramLabel.SetAutoSize(true);
   InputEdit.SetHint("Click to choose the input file");
   OtherLangEdit.SetHint("Name of a new language");
   FailButton.SetCaption("Fail");

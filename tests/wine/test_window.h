@@ -38,6 +38,7 @@ class TestWindow : public widgets::Window {
       {8, 160, 305, 57},
       {"none", "proto format", "gramotron format", "proto format + probabilities"},
       2};
+  widgets::Label OwnProgramLabel{"OwnProgramLabel", this, {150, 340, 63, 13}};
   widgets::Label InputLabel{"InputLabel", this, {16, 368, 257, 13}};
   widgets::Edit InputEdit{"InputEdit", this, {16, 384, 441, 21}};
   widgets::Button FailButton{"FailButton", this, {292, 472, 75, 25}};

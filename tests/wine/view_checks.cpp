@@ -7,6 +7,7 @@
 #include "widgets/check_box.h"
 #include "widgets/edit.h"
 #include "widgets/radio_button.h"
+#include "widgets/static_controls.h"
 #include "widgets/win32/dpi.h"
 
 namespace wine_tests {
@@ -36,6 +37,20 @@ std::string Describe(const RECT& r) {
   return text.str();
 }
 
+// What the label's font needs for the caption on one line.
+int CaptionWidth(HWND label, const std::string& caption) {
+  if (label == nullptr)
+    return 0;
+  HDC dc = ::GetDC(label);
+  HGDIOBJ previous =
+      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+  RECT extent{};
+  ::DrawTextA(dc, caption.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE);
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(label, dc);
+  return extent.right;
+}
+
 class Mismatches {
  public:
   void Expect(bool holds, const std::string& control, const std::string& what) {
@@ -54,12 +69,15 @@ class Mismatches {
 
 void CheckNative(Mismatches& mismatches, const widgets::win32::Win32View& view, HWND native,
                  const std::string& name, const widgets::Bounds& model_bounds, bool enabled,
-                 const std::optional<std::string>& text, std::optional<bool> checked) {
+                 const std::optional<std::string>& text, std::optional<bool> checked,
+                 std::optional<int> width = std::nullopt) {
   if (native == nullptr) {
     mismatches.Expect(false, name, "has no native control");
     return;
   }
-  const widgets::Bounds expected = widgets::win32::Scale(model_bounds, view.Dpi());
+  widgets::Bounds expected = widgets::win32::Scale(model_bounds, view.Dpi());
+  if (width)
+    expected.width = *width;
   const RECT actual = RectIn(native, view.Handle());
   mismatches.Expect(actual.left == expected.left && actual.top == expected.top &&
                         actual.right - actual.left == expected.width &&
@@ -129,6 +147,12 @@ std::vector<widgets::Control*> AllControls(const widgets::Window& window) {
                     static_cast<widgets::Edit*>(control)->Text(), std::nullopt);
         break;
       case Kind::Label:
+        CheckNative(mismatches, view, native, control->Name(), control->WindowBounds(), enabled,
+                    control->Caption(), std::nullopt,
+                    static_cast<widgets::Label*>(control)->AutoSize()
+                        ? std::optional<int>(CaptionWidth(native, control->Caption()))
+                        : std::nullopt);
+        break;
       case Kind::Button:
       case Kind::GroupBox:
         CheckNative(mismatches, view, native, control->Name(), control->WindowBounds(), enabled,

@@ -59,6 +59,8 @@ TEST_F(Win32ViewTest, CreatesEveryNativeControlWithTheModelsBoundsStateAndText) 
   const RECT third = RectIn(Item(window_.LexInfoRadioGroup, 2), view_.Handle());
   EXPECT_GT(third.left, first.left) << "the third of four items starts the second column";
   EXPECT_EQ(third.top, first.top);
+  const RECT label = RectIn(Native(window_.OwnProgramLabel), view_.Handle());
+  EXPECT_GT(label.right - label.left, 63) << "an auto-size label shows its whole caption";
 }
 
 TEST_F(Win32ViewTest, ChangesOfTheModelReachTheNativeControls) {
@@ -71,6 +73,7 @@ TEST_F(Win32ViewTest, ChangesOfTheModelReachTheNativeControls) {
   EXPECT_TRUE(NativesMirrorModel(view_, window_));
   EXPECT_FALSE(::IsWindowEnabled(Native(window_.TokenCheckBox))) << "its group box is disabled";
   window_.OutputGroupBox.SetEnabled(true);
+  window_.OwnProgramLabel.SetCaption("X");
   window_.LangRadioGroup.SetItems({"A", "B", "C", "D", "E", "F", "G", "H", ""});
   EXPECT_TRUE(NativesMirrorModel(view_, window_));
 }
@@ -201,27 +204,13 @@ TEST_F(Win32ViewTest, AClickOnAFlagRunsItsHandler) {
   EXPECT_EQ(TextOf(Native(window_.ExitButton)), "Exit");
 }
 
-std::string ToolText(HWND tooltip, HWND owner, UINT_PTR id, bool id_is_window) {
-  char text[1024] = {};
-  TTTOOLINFOA tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = owner;
-  tool.uId = id;
-  tool.uFlags = id_is_window ? TTF_IDISHWND : 0;
-  tool.lpszText = text;
-  if (!::SendMessageA(tooltip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool)))
-    return "<no tool>";
-  tool.lpszText = text;
-  ::SendMessageA(tooltip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-  return text;
-}
-
 TEST_F(Win32ViewTest, TooltipsCarryTheHintsAndStayTwentySeconds) {
   HWND tooltip = view_.TooltipHandle();
   ASSERT_NE(tooltip, nullptr);
   EXPECT_EQ(::SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 20000);
   const auto hint_of = [&](HWND native) {
-    return ToolText(tooltip, view_.Handle(), reinterpret_cast<UINT_PTR>(native), true);
+    return ToolText(tooltip, view_.Handle(), reinterpret_cast<UINT_PTR>(native), true)
+        .value_or("<no tool>");
   };
   EXPECT_EQ(hint_of(Native(window_.TokenCheckBox)), "Output the token itself");
   EXPECT_EQ(hint_of(Native(window_.InputEdit)), "Click to choose the input file");

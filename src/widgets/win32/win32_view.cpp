@@ -299,6 +299,22 @@ void Win32View::Sync(Control& control) {
     Sync(*child);
 }
 
+// The width the static control needs to draw the whole caption on one line.
+void Win32View::FitToCaption(HWND label, const std::string& caption) {
+  HDC dc = ::GetDC(label);
+  HGDIOBJ previous = ::SelectObject(dc, font_);
+  RECT extent{};
+  ::DrawTextA(dc, caption.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(label, dc);
+  RECT current{};
+  ::GetClientRect(label, &current);
+  if (current.right != extent.right) {
+    ::SetWindowPos(label, nullptr, 0, 0, extent.right, current.bottom,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 void Win32View::SyncNative(Native& native) {
   Control& control = *native.control;
   const bool enabled = EffectivelyEnabled(control);
@@ -333,6 +349,10 @@ void Win32View::SyncNative(Native& native) {
       break;
     }
     case Kind::Label:
+      SetNativeText(native.handle, control.Caption());
+      if (static_cast<const Label&>(control).AutoSize())
+        FitToCaption(native.handle, control.Caption());
+      break;
     case Kind::Button:
     case Kind::GroupBox:
       SetNativeText(native.handle, control.Caption());

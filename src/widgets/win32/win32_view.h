@@ -77,7 +77,7 @@ class Win32View final : public ControlObserver, public MainWindow {
 
   void Sync(Control& control);
   void SyncNative(Native& native);
-  void SyncEnabledBelow(Control& control);
+  void FitToCaption(HWND label, const std::string& caption);
   void SyncHints(Control& control);
   void FollowSelection(RadioGroup& group);
 
