@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <map>
 #include <memory>
 #include <vector>
@@ -90,7 +91,18 @@ class Win32View final : public ControlObserver, public MainWindow {
 
   // Runs a call into the model; a failure it throws is shown instead of leaving the view.
   template <typename Action>
-  void Guarded(Action&& action);
+  void Guarded(Action&& action) {
+    try {
+      action();
+    } catch (const std::exception& failure) {
+      desktop_.ShowError(failure.what());
+    } catch (...) {
+      desktop_.ShowError("Unexpected failure");
+    }
+  }
+
+  static constexpr int kFirstId = 100;
+  static constexpr UINT_PTR kSubclassId = 1;
 
   Window& window_;
   Win32Desktop& desktop_;
