@@ -1,98 +1,111 @@
 #include "tokenizer/folded_index.h"
 
+#include <bit>
 #include <utility>
-
-#include "tokenizer/byte_case.h"
 
 namespace tokenizer {
 namespace {
 
-constexpr std::uint64_t kFnvOffset = 14695981039346656037ULL;
-constexpr std::uint64_t kFnvPrime = 1099511628211ULL;
+constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ULL;
 
-bool EqualsFolded(const ByteCase& cases, std::string_view word, const std::string& folded) {
-  if (word.size() != folded.size())
-    return false;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    if (cases.Lower(word[i]) != folded[i])
-      return false;
-  }
-  return true;
+std::uint64_t Mix(std::uint64_t hash, std::uint64_t value) {
+  hash = (hash ^ value) * kMultiplier;
+  return hash ^ (hash >> 32);
+}
+
+std::uint32_t CheckOf(std::uint64_t hash) {
+  return static_cast<std::uint32_t>(hash >> 32);
 }
 
 }  // namespace
 
-std::uint64_t FoldedIndex::Hash(std::uint32_t tag, std::string_view word) {
-  const ByteCase& cases = ByteCase::Get();
-  std::uint64_t hash = (kFnvOffset ^ tag) * kFnvPrime;
-  for (char c : word)
-    hash = (hash ^ static_cast<unsigned char>(cases.Lower(c))) * kFnvPrime;
-  return hash ^ (hash >> 29);
+// Hashes the lower-case bytes eight at a time: the table look-ups of a chunk do not wait for one
+// another, and a word of up to eight bytes costs one multiplication.
+std::uint64_t FoldedIndex::Hash(std::uint32_t tag, std::string_view word) const {
+  std::uint64_t hash = Mix(tag, word.size());
+  for (std::size_t start = 0; start < word.size(); start += 8) {
+    const std::size_t end = start + 8 < word.size() ? start + 8 : word.size();
+    std::uint64_t chunk = 0;
+    for (std::size_t i = start; i < end; ++i) {
+      const auto lower = static_cast<unsigned char>(cases_->Lower(word[i]));
+      chunk |= std::uint64_t{lower} << (8 * (i - start));
+    }
+    hash = Mix(hash, chunk);
+  }
+  return hash;
 }
 
-int FoldedIndex::FindGroup(std::uint64_t hash, std::uint32_t tag, std::string_view word) const {
-  if (slots_.empty())
-    return kNone;
-  const ByteCase& cases = ByteCase::Get();
+int FoldedIndex::FindFirst(std::uint64_t hash, std::uint32_t tag, std::string_view word) const {
+  const std::uint32_t check = CheckOf(hash);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-    const int group = slots_[slot];
-    if (group == kNone)
+    const Slot& candidate = slots_[slot];
+    if (candidate.first_item == kNone)
       return kNone;
-    const Group& candidate = groups_[static_cast<std::size_t>(group)];
-    if (candidate.hash == hash && candidate.tag == tag &&
-        EqualsFolded(cases, word, candidate.folded)) {
-      return group;
-    }
+    if (candidate.check != check)
+      continue;
+    const Item& item = items_[static_cast<std::size_t>(candidate.first_item)];
+    if (item.tag != tag || item.word.size() != word.size())
+      continue;
+    std::size_t i = 0;
+    while (i < word.size() && cases_->Lower(word[i]) == cases_->Lower(item.word[i]))
+      ++i;
+    if (i == word.size())
+      return candidate.first_item;
   }
 }
 
-void FoldedIndex::Grow() {
-  std::vector<int> slots(slots_.empty() ? 64 : slots_.size() * 2, kNone);
-  const std::size_t mask = slots.size() - 1;
-  for (std::size_t group = 0; group < groups_.size(); ++group) {
-    std::size_t slot = groups_[group].hash & mask;
-    while (slots[slot] != kNone)
-      slot = (slot + 1) & mask;
-    slots[slot] = static_cast<int>(group);
-  }
-  slots_ = std::move(slots);
-}
-
-void FoldedIndex::Add(std::uint32_t tag, std::string_view word, int item) {
-  const std::size_t item_number = static_cast<std::size_t>(item);
-  if (next_item_.size() <= item_number)
-    next_item_.resize(item_number + 1, kNone);
-  next_item_[item_number] = kNone;
-
-  const std::uint64_t hash = Hash(tag, word);
-  const int found = FindGroup(hash, tag, word);
-  if (found != kNone) {
-    Group& group = groups_[static_cast<std::size_t>(found)];
-    next_item_[static_cast<std::size_t>(group.last_item)] = item;
-    group.last_item = item;
-    return;
-  }
-  const ByteCase& cases = ByteCase::Get();
-  std::string folded(word);
-  for (char& c : folded)
-    c = cases.Lower(c);
-  groups_.push_back(Group{hash, tag, std::move(folded), item, item});
-  // Keep at least half of the slots free, so a probe for a missing word ends quickly.
-  if (groups_.size() * 2 > slots_.size()) {
-    Grow();
-    return;
-  }
+void FoldedIndex::Place(std::uint64_t hash, int first_item) {
   const std::size_t mask = slots_.size() - 1;
   std::size_t slot = hash & mask;
-  while (slots_[slot] != kNone)
+  while (slots_[slot].first_item != kNone)
     slot = (slot + 1) & mask;
-  slots_[slot] = static_cast<int>(groups_.size() - 1);
+  slots_[slot] = Slot{CheckOf(hash), first_item};
 }
 
-int FoldedIndex::First(std::uint32_t tag, std::string_view word) const {
-  const int group = FindGroup(Hash(tag, word), tag, word);
-  return group == kNone ? kNone : groups_[static_cast<std::size_t>(group)].first_item;
+int FoldedIndex::Add(std::uint32_t tag, std::string_view word) {
+  const int item = static_cast<int>(items_.size());
+  bool lower_case_after_first = true;
+  for (std::size_t i = 1; i < word.size(); ++i)
+    lower_case_after_first = lower_case_after_first && cases_->Lower(word[i]) == word[i];
+  const bool lower_case =
+      lower_case_after_first && (word.empty() || cases_->Lower(word[0]) == word[0]);
+  items_.push_back(Item{tag, kNone, kNone, lower_case, lower_case_after_first, std::string(word)});
+  const std::uint64_t hash = Hash(tag, word);
+  int last = slots_.empty() ? kNone : FindFirst(hash, tag, word);
+  if (last != kNone) {
+    while (Next(last) != kNone)
+      last = Next(last);
+    items_[static_cast<std::size_t>(last)].next = item;
+    return item;
+  }
+  ++groups_;
+  // Keep at least half of the slots free, so a probe for a missing word ends quickly; the filter
+  // has eight bits for every slot that may be used.
+  if (groups_ * 2 > slots_.size()) {
+    const std::vector<Slot> old_slots =
+        std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 64 : slots_.size() * 2));
+    filter_.assign(slots_.size() * 4 / 64, 0);
+    filter_shift_ = 64 - std::countr_zero(slots_.size() * 4);
+    for (const Slot& slot : old_slots) {
+      if (slot.first_item != kNone) {
+        const Item& first = items_[static_cast<std::size_t>(slot.first_item)];
+        Place(Hash(first.tag, first.word), slot.first_item);
+        SetFilterBit(FilterBit(first.tag, first.word));
+      }
+    }
+  }
+  Place(hash, item);
+  SetFilterBit(FilterBit(tag, word));
+  return item;
+}
+
+int FoldedIndex::Probe(std::uint32_t tag, std::string_view word) const {
+  return FindFirst(Hash(tag, word), tag, word);
+}
+
+void FoldedIndex::SetFilterBit(std::size_t bit) {
+  filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
 }
 
 }  // namespace tokenizer

@@ -4,60 +4,44 @@
 #include "utils/files.h"
 
 namespace tokenizer {
-namespace {
-
-enum class Form { AsIs, Lower, Capitalised };
-
-// True when `word` equals `token` in the given form.
-bool MatchesForm(const ByteCase& cases, std::string_view word, std::string_view token, Form form) {
-  if (word.size() != token.size())
-    return false;
-  for (std::size_t i = 0; i < token.size(); ++i) {
-    char c = token[i];
-    if (form == Form::Lower || (form == Form::Capitalised && i > 0))
-      c = cases.Lower(c);
-    else if (form == Form::Capitalised)
-      c = cases.Upper(c);
-    if (word[i] != c)
-      return false;
-  }
-  return true;
-}
-
-}  // namespace
-
+// Transition k of the index leads to state k + 1.
 int MultiWordAutomaton::FindTransition(int state, std::string_view word) const {
-  const ByteCase& cases = ByteCase::Get();
   for (int item = index_.First(static_cast<std::uint32_t>(state), word); item != FoldedIndex::kNone;
        item = index_.Next(item)) {
-    const MultiWordTransition& transition = transitions_[static_cast<std::size_t>(item)];
-    if (MatchesForm(cases, transition.word, word, Form::AsIs))
-      return transition.to;
+    if (index_.Word(item) == word)
+      return item + 1;
   }
   return kNoState;
 }
 
 int MultiWordAutomaton::FindTokenTransition(int state, std::string_view token) const {
   // The three forms of a token share its lower-case form, so one probe finds every transition
-  // that any of them could take; the forms are then tried in their order.
+  // that any of them could take. Within that group a word is the lower-case form when it is all
+  // in lower case, and the capitalised form when it is in lower case after a first byte that is
+  // the token's first byte in upper case.
   const int first = index_.First(static_cast<std::uint32_t>(state), token);
   if (first == FoldedIndex::kNone)
     return kNoState;
-  const ByteCase& cases = ByteCase::Get();
-  for (Form form : {Form::AsIs, Form::Lower, Form::Capitalised}) {
-    for (int item = first; item != FoldedIndex::kNone; item = index_.Next(item)) {
-      const MultiWordTransition& transition = transitions_[static_cast<std::size_t>(item)];
-      if (MatchesForm(cases, transition.word, token, form))
-        return transition.to;
-    }
+  for (int item = first; item != FoldedIndex::kNone; item = index_.Next(item)) {
+    if (index_.Word(item) == token)
+      return item + 1;
+  }
+  for (int item = first; item != FoldedIndex::kNone; item = index_.Next(item)) {
+    if (index_.IsLowerCase(item))
+      return item + 1;
+  }
+  const char upper_first = ByteCase::Get().Upper(token.front());
+  for (int item = first; item != FoldedIndex::kNone; item = index_.Next(item)) {
+    if (index_.IsLowerCaseAfterFirst(item) && index_.Word(item).front() == upper_first)
+      return item + 1;
   }
   return kNoState;
 }
 
 std::optional<std::string_view> MultiWordAutomaton::FindFinal(int state) const {
-  if (state < 0 || static_cast<std::size_t>(state) >= first_final_of_state_.size())
+  if (state < 0 || static_cast<std::size_t>(state) > transitions_.size())
     return std::nullopt;
-  const int final_entry = first_final_of_state_[static_cast<std::size_t>(state)];
+  const int final_entry = state == 0 ? first_final_of_start_ : index_.Value(state - 1);
   if (final_entry < 0)
     return std::nullopt;
   return finals_[static_cast<std::size_t>(final_entry)].annotation;
@@ -67,20 +51,20 @@ int MultiWordAutomaton::Follow(int state, std::string_view word) {
   const int found = FindTransition(state, word);
   if (found != kNoState)
     return found;
-  const int item = static_cast<int>(transitions_.size());
-  const int to = item + 1;
+  const int to = index_.Add(static_cast<std::uint32_t>(state), word) + 1;
   transitions_.push_back(MultiWordTransition{state, to, std::string(word)});
-  index_.Add(static_cast<std::uint32_t>(state), word, item);
   return to;
 }
 
 void MultiWordAutomaton::AddFinal(int state, std::string_view annotation) {
-  const std::size_t state_number = static_cast<std::size_t>(state);
-  if (first_final_of_state_.size() <= state_number)
-    first_final_of_state_.resize(state_number + 1, -1);
-  if (first_final_of_state_[state_number] < 0)
-    first_final_of_state_[state_number] = static_cast<int>(finals_.size());
+  const int entry = static_cast<int>(finals_.size());
   finals_.push_back(MultiWordFinal{state, std::string(annotation)});
+  if (state == 0) {
+    if (first_final_of_start_ < 0)
+      first_final_of_start_ = entry;
+  } else if (index_.Value(state - 1) == FoldedIndex::kNone) {
+    index_.SetValue(state - 1, entry);
+  }
 }
 
 MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes) {

@@ -47,10 +47,12 @@ class MultiWordAutomaton {
   const std::vector<MultiWordFinal>& Finals() const { return finals_; }
 
  private:
-  std::vector<MultiWordTransition> transitions_;  // the k-th one leads to state k + 1
+  std::vector<MultiWordTransition> transitions_;
   std::vector<MultiWordFinal> finals_;
-  std::vector<int> first_final_of_state_;  // index into finals_, or -1
-  FoldedIndex index_;                      // transition numbers by from-state and word
+  int first_final_of_start_ = -1;  // index into finals_
+  // Item k is transition k, which leads to state k + 1; its value is the index into finals_ of
+  // the first final entry of that state, so a match finds its annotation without a search.
+  FoldedIndex index_;
 };
 
 // Builds the automaton from the bytes of a multi-word file. A line ends at CR LF, CR or a lone
