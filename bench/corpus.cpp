@@ -33,10 +33,7 @@ const std::vector<std::string> kAbbreviations = {
 
 class Generator {
  public:
-  explicit Generator(unsigned seed) : random_(seed) {
-    for (int i = 0; i < 3000; ++i)
-      rare_words_.push_back(RandomWord());
-  }
+  explicit Generator(unsigned seed) : random_(seed) {}
 
   std::size_t Below(std::size_t n) { return random_() % n; }
   bool Chance(int percent) { return Below(100) < static_cast<std::size_t>(percent); }
@@ -50,15 +47,31 @@ class Generator {
     return word;
   }
 
+  const std::string& RareWord();
+
   const std::string& Word() {
-    return Chance(70) ? kCommonWords[Below(kCommonWords.size())]
-                      : rare_words_[Below(rare_words_.size())];
+    return Chance(70) ? kCommonWords[Below(kCommonWords.size())] : RareWord();
   }
 
  private:
   std::mt19937 random_;
-  std::vector<std::string> rare_words_;
 };
+
+// The rarer words of the text, the same for the text and the language files.
+const std::vector<std::string>& RareWords() {
+  static const std::vector<std::string> words = [] {
+    Generator generator(0);
+    std::vector<std::string> list;
+    for (int i = 0; i < 20000; ++i)
+      list.push_back(generator.RandomWord());
+    return list;
+  }();
+  return words;
+}
+
+const std::string& Generator::RareWord() {
+  return RareWords()[Below(RareWords().size())];
+}
 
 // One sentence of the text, with a space after it.
 void AppendSentence(Generator& generator, std::string& text) {
@@ -120,17 +133,20 @@ void WriteAbbreviationFile(const std::string& name, int entries) {
     if (i < static_cast<int>(kAbbreviations.size()))
       file += kAbbreviations[static_cast<std::size_t>(i)];
     else
-      file += generator.RandomWord() + (generator.Chance(80) ? "." : "");
+      file += generator.RandomWord() + (generator.Chance(95) ? "." : "");
     file += "\r\n";
   }
   utils::WriteWholeFile(name, file);
 }
 
-void WriteMultiWordFile(const std::string& name, int lines) {
+void WriteMultiWordFile(const std::string& name, int lines, bool common_starts) {
   Generator generator(3);
   std::string file = "in spite of\tPREP\r\nin front of\tPREP\r\nas well as\tCONJ\r\n";
   for (int i = 3; i < lines; ++i) {
-    file += kCommonWords[generator.Below(kCommonWords.size())];
+    if (common_starts || generator.Chance(30))
+      file += kCommonWords[generator.Below(kCommonWords.size())];
+    else
+      file += generator.RareWord();
     for (std::size_t n = 1 + generator.Below(3); n > 0; --n)
       file += " " + generator.Word();
     file += "\tMW" + std::to_string(i) + "\r\n";

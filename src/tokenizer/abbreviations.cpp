@@ -9,7 +9,7 @@ namespace tokenizer {
 AbbreviationList::AbbreviationList(std::vector<std::string> entries)
     : entries_(std::move(entries)) {
   for (const std::string& entry : entries_)
-    index_.Add(0, entry);
+    index_.Add(0, entry, FoldedIndex::kNone);
 }
 
 bool AbbreviationList::Contains(std::string_view word) const {

@@ -1,6 +1,8 @@
 #include "tokenizer/folded_index.h"
 
 #include <bit>
+#include <limits>
+#include <stdexcept>
 #include <utility>
 
 namespace tokenizer {
@@ -19,23 +21,29 @@ std::uint32_t CheckOf(std::uint64_t hash) {
 
 }  // namespace
 
-// Hashes the lower-case bytes eight at a time: the table look-ups of a chunk do not wait for one
-// another, and a word of up to eight bytes costs one multiplication.
-std::uint64_t FoldedIndex::Hash(std::uint32_t tag, std::string_view word) const {
-  std::uint64_t hash = Mix(tag, word.size());
-  for (std::size_t start = 0; start < word.size(); start += 8) {
-    const std::size_t end = start + 8 < word.size() ? start + 8 : word.size();
-    std::uint64_t chunk = 0;
-    for (std::size_t i = start; i < end; ++i) {
-      const auto lower = static_cast<unsigned char>(cases_->Lower(word[i]));
-      chunk |= std::uint64_t{lower} << (8 * (i - start));
-    }
-    hash = Mix(hash, chunk);
-  }
+std::uint64_t FoldedIndex::Hash(std::uint32_t tag, std::string_view word,
+                                const PackedWord& packed) const {
+  std::uint64_t hash = Mix(std::uint64_t{tag} << 32 | word.size(), packed.lower);
+  // Bytes past the first eight, rare in a text, go in one at a time.
+  for (std::size_t i = 8; i < word.size(); ++i)
+    hash = Mix(hash, static_cast<unsigned char>(cases_->Lower(word[i])));
   return hash;
 }
 
-int FoldedIndex::FindFirst(std::uint64_t hash, std::uint32_t tag, std::string_view word) const {
+bool FoldedIndex::SameLowerCase(const Item& item, std::string_view word,
+                                const PackedWord& packed) const {
+  if (item.lower != packed.lower || item.length != word.size())
+    return false;
+  const char* filed = chars_.data() + item.offset;
+  for (std::size_t i = 8; i < word.size(); ++i) {
+    if (cases_->Lower(word[i]) != cases_->Lower(filed[i]))
+      return false;
+  }
+  return true;
+}
+
+int FoldedIndex::FindFirst(std::uint64_t hash, std::uint32_t tag, std::string_view word,
+                           const PackedWord& packed) const {
   const std::uint32_t check = CheckOf(hash);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
@@ -44,13 +52,8 @@ int FoldedIndex::FindFirst(std::uint64_t hash, std::uint32_t tag, std::string_vi
       return kNone;
     if (candidate.check != check)
       continue;
-    const Item& item = items_[static_cast<std::size_t>(candidate.first_item)];
-    if (item.tag != tag || item.word.size() != word.size())
-      continue;
-    std::size_t i = 0;
-    while (i < word.size() && cases_->Lower(word[i]) == cases_->Lower(item.word[i]))
-      ++i;
-    if (i == word.size())
+    const Item& item = At(candidate.first_item);
+    if (item.tag == tag && SameLowerCase(item, word, packed))
       return candidate.first_item;
   }
 }
@@ -63,16 +66,30 @@ void FoldedIndex::Place(std::uint64_t hash, int first_item) {
   slots_[slot] = Slot{CheckOf(hash), first_item};
 }
 
-int FoldedIndex::Add(std::uint32_t tag, std::string_view word) {
+void FoldedIndex::SetFilterBit(std::uint32_t tag, std::string_view word) {
+  const std::size_t bit = FilterBit(tag, word);
+  filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+}
+
+int FoldedIndex::Add(std::uint32_t tag, std::string_view word, int value) {
+  if (word.size() > std::numeric_limits<std::uint32_t>::max() - chars_.size())
+    throw std::length_error("The word list is too large.");
   const int item = static_cast<int>(items_.size());
   bool lower_case_after_first = true;
   for (std::size_t i = 1; i < word.size(); ++i)
     lower_case_after_first = lower_case_after_first && cases_->Lower(word[i]) == word[i];
   const bool lower_case =
       lower_case_after_first && (word.empty() || cases_->Lower(word[0]) == word[0]);
-  items_.push_back(Item{tag, kNone, kNone, lower_case, lower_case_after_first, std::string(word)});
-  const std::uint64_t hash = Hash(tag, word);
-  int last = slots_.empty() ? kNone : FindFirst(hash, tag, word);
+  const auto flags = static_cast<std::uint8_t>((lower_case ? kLowerCase : 0) |
+                                               (lower_case_after_first ? kLowerAfterFirst : 0));
+  const PackedWord packed = PackWord(word, *cases_);
+  items_.push_back(Item{packed.lower, packed.bytes, tag, kNone, value,
+                        static_cast<std::uint32_t>(chars_.size()),
+                        static_cast<std::uint32_t>(word.size()), flags});
+  chars_.append(word);
+
+  const std::uint64_t hash = Hash(tag, word, packed);
+  int last = slots_.empty() ? kNone : FindFirst(hash, tag, word, packed);
   if (last != kNone) {
     while (Next(last) != kNone)
       last = Next(last);
@@ -80,8 +97,7 @@ int FoldedIndex::Add(std::uint32_t tag, std::string_view word) {
     return item;
   }
   ++groups_;
-  // Keep at least half of the slots free, so a probe for a missing word ends quickly; the filter
-  // has eight bits for every slot that may be used.
+  // Keep at least half of the slots free, so a probe for a missing word ends quickly.
   if (groups_ * 2 > slots_.size()) {
     const std::vector<Slot> old_slots =
         std::exchange(slots_, std::vector<Slot>(slots_.empty() ? 64 : slots_.size() * 2));
@@ -89,23 +105,18 @@ int FoldedIndex::Add(std::uint32_t tag, std::string_view word) {
     filter_shift_ = 64 - std::countr_zero(slots_.size() * 4);
     for (const Slot& slot : old_slots) {
       if (slot.first_item != kNone) {
-        const Item& first = items_[static_cast<std::size_t>(slot.first_item)];
-        Place(Hash(first.tag, first.word), slot.first_item);
-        SetFilterBit(FilterBit(first.tag, first.word));
+        const Item& first = At(slot.first_item);
+        const std::string_view first_word = Word(slot.first_item);
+        const std::uint64_t first_hash =
+            Hash(first.tag, first_word, PackedWord{first.bytes, first.lower});
+        Place(first_hash, slot.first_item);
+        SetFilterBit(first.tag, first_word);
       }
     }
   }
   Place(hash, item);
-  SetFilterBit(FilterBit(tag, word));
+  SetFilterBit(tag, word);
   return item;
-}
-
-int FoldedIndex::Probe(std::uint32_t tag, std::string_view word) const {
-  return FindFirst(Hash(tag, word), tag, word);
-}
-
-void FoldedIndex::SetFilterBit(std::size_t bit) {
-  filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
 }
 
 }  // namespace tokenizer

@@ -4,12 +4,15 @@
 #include "utils/files.h"
 
 namespace tokenizer {
-// Transition k of the index leads to state k + 1.
 int MultiWordAutomaton::FindTransition(int state, std::string_view word) const {
-  for (int item = index_.First(static_cast<std::uint32_t>(state), word); item != FoldedIndex::kNone;
-       item = index_.Next(item)) {
-    if (index_.Word(item) == word)
-      return item + 1;
+  const FoldedIndex& index = IndexFrom(state);
+  const int first = index.First(static_cast<std::uint32_t>(state), word);
+  if (first == FoldedIndex::kNone)
+    return kNoState;
+  const PackedWord packed = PackWord(word, ByteCase::Get());
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.HasWord(item, word, packed))
+      return index.Value(item) + 1;
   }
   return kNoState;
 }
@@ -19,29 +22,32 @@ int MultiWordAutomaton::FindTokenTransition(int state, std::string_view token) c
   // that any of them could take. Within that group a word is the lower-case form when it is all
   // in lower case, and the capitalised form when it is in lower case after a first byte that is
   // the token's first byte in upper case.
-  const int first = index_.First(static_cast<std::uint32_t>(state), token);
+  const FoldedIndex& index = IndexFrom(state);
+  const ByteCase& cases = ByteCase::Get();
+  const int first = index.First(static_cast<std::uint32_t>(state), token);
   if (first == FoldedIndex::kNone)
     return kNoState;
-  for (int item = first; item != FoldedIndex::kNone; item = index_.Next(item)) {
-    if (index_.Word(item) == token)
-      return item + 1;
+  const PackedWord packed = PackWord(token, cases);
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.HasWord(item, token, packed))
+      return index.Value(item) + 1;
   }
-  for (int item = first; item != FoldedIndex::kNone; item = index_.Next(item)) {
-    if (index_.IsLowerCase(item))
-      return item + 1;
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.IsLowerCase(item))
+      return index.Value(item) + 1;
   }
-  const char upper_first = ByteCase::Get().Upper(token.front());
-  for (int item = first; item != FoldedIndex::kNone; item = index_.Next(item)) {
-    if (index_.IsLowerCaseAfterFirst(item) && index_.Word(item).front() == upper_first)
-      return item + 1;
+  const char upper_first = cases.Upper(token.front());
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.IsLowerCaseAfterFirst(item) && index.FirstByte(item) == upper_first)
+      return index.Value(item) + 1;
   }
   return kNoState;
 }
 
 std::optional<std::string_view> MultiWordAutomaton::FindFinal(int state) const {
-  if (state < 0 || static_cast<std::size_t>(state) > transitions_.size())
+  if (state < 0 || static_cast<std::size_t>(state) >= first_final_of_state_.size())
     return std::nullopt;
-  const int final_entry = state == 0 ? first_final_of_start_ : index_.Value(state - 1);
+  const int final_entry = first_final_of_state_[static_cast<std::size_t>(state)];
   if (final_entry < 0)
     return std::nullopt;
   return finals_[static_cast<std::size_t>(final_entry)].annotation;
@@ -51,20 +57,19 @@ int MultiWordAutomaton::Follow(int state, std::string_view word) {
   const int found = FindTransition(state, word);
   if (found != kNoState)
     return found;
-  const int to = index_.Add(static_cast<std::uint32_t>(state), word) + 1;
-  transitions_.push_back(MultiWordTransition{state, to, std::string(word)});
-  return to;
+  const int number = static_cast<int>(transitions_.size());
+  (state == 0 ? start_index_ : index_).Add(static_cast<std::uint32_t>(state), word, number);
+  transitions_.push_back(MultiWordTransition{state, number + 1, std::string(word)});
+  return number + 1;
 }
 
 void MultiWordAutomaton::AddFinal(int state, std::string_view annotation) {
-  const int entry = static_cast<int>(finals_.size());
+  const std::size_t state_number = static_cast<std::size_t>(state);
+  if (first_final_of_state_.size() <= state_number)
+    first_final_of_state_.resize(state_number + 1, -1);
+  if (first_final_of_state_[state_number] < 0)
+    first_final_of_state_[state_number] = static_cast<int>(finals_.size());
   finals_.push_back(MultiWordFinal{state, std::string(annotation)});
-  if (state == 0) {
-    if (first_final_of_start_ < 0)
-      first_final_of_start_ = entry;
-  } else if (index_.Value(state - 1) == FoldedIndex::kNone) {
-    index_.SetValue(state - 1, entry);
-  }
 }
 
 MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes) {

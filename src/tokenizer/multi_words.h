@@ -47,11 +47,14 @@ class MultiWordAutomaton {
   const std::vector<MultiWordFinal>& Finals() const { return finals_; }
 
  private:
-  std::vector<MultiWordTransition> transitions_;
+  const FoldedIndex& IndexFrom(int state) const { return state == 0 ? start_index_ : index_; }
+
+  std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
   std::vector<MultiWordFinal> finals_;
-  int first_final_of_start_ = -1;  // index into finals_
-  // Item k is transition k, which leads to state k + 1; its value is the index into finals_ of
-  // the first final entry of that state, so a match finds its annotation without a search.
+  std::vector<int> first_final_of_state_;  // index into finals_, or -1
+  // The transitions by from-state and word, with their numbers as values. Those from the start
+  // state, which every token of a text is looked up in, have a small index of their own.
+  FoldedIndex start_index_;
   FoldedIndex index_;
 };
 

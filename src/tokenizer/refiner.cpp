@@ -3,52 +3,15 @@
 #include "tokenizer/word_rules.h"
 
 namespace tokenizer {
-namespace {
-
-// Clitic entries are short; comparing them byte by byte from the end costs less than a call.
-bool EndsWith(std::string_view word, std::string_view suffix) {
-  if (word.size() < suffix.size())
-    return false;
-  const char* end = word.data() + word.size();
-  for (std::size_t i = 1; i <= suffix.size(); ++i) {
-    if (end[-static_cast<std::ptrdiff_t>(i)] != suffix[suffix.size() - i])
-      return false;
-  }
-  return true;
-}
-
-bool StartsWith(std::string_view word, std::string_view prefix) {
-  if (word.size() < prefix.size())
-    return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (word[i] != prefix[i])
-      return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 SegmentRefiner::SegmentRefiner(const TokenizerOptions& options, const TokenizerData& data,
                                StringSink& tokens)
     : data_(data),
       tokens_(tokens),
       punctuation_(options.detach_apostrophes),
       detach_clitics_(options.detach_clitics),
-      minimum_letter_period_length_(options.one_letter_abbreviations ? 2 : 4) {
-  for (const std::string& prefix : data.clitics.prefixes) {
-    for (int byte = 0; byte < 256; ++byte) {
-      if (prefix.empty() || static_cast<unsigned char>(prefix.front()) == byte)
-        prefixes_by_first_byte_[byte].push_back(prefix);
-    }
-  }
-  for (const std::string& suffix : data.clitics.suffixes) {
-    for (int byte = 0; byte < 256; ++byte) {
-      if (suffix.empty() || static_cast<unsigned char>(suffix.back()) == byte)
-        suffixes_by_last_byte_[byte].push_back(suffix);
-    }
-  }
-}
+      minimum_letter_period_length_(options.one_letter_abbreviations ? 2 : 4),
+      prefixes_(data.clitics.prefixes, CliticMatcher::Side::Front),
+      suffixes_(data.clitics.suffixes, CliticMatcher::Side::Back) {}
 
 std::string_view SegmentRefiner::Peel(std::string_view word) {
   // A piece is never peeled off a one-byte word, so every pass leaves at least one byte.
@@ -79,20 +42,15 @@ std::string_view SegmentRefiner::Peel(std::string_view word) {
 }
 
 void SegmentRefiner::DetachClitics(std::string_view& word) {
-  for (std::string_view prefix :
-       prefixes_by_first_byte_[static_cast<unsigned char>(word.front())]) {
-    if (word.size() > prefix.size() && StartsWith(word, prefix)) {
-      tokens_.Add(word.substr(0, prefix.size()));
-      word.remove_prefix(prefix.size());
-      break;
-    }
+  const std::size_t prefix = prefixes_.Match(word);
+  if (prefix != CliticMatcher::kNoMatch) {
+    tokens_.Add(word.substr(0, prefix));
+    word.remove_prefix(prefix);
   }
-  for (std::string_view suffix : suffixes_by_last_byte_[static_cast<unsigned char>(word.back())]) {
-    if (word.size() > suffix.size() && EndsWith(word, suffix)) {
-      trailing_.push_back(word.substr(word.size() - suffix.size()));
-      word.remove_suffix(suffix.size());
-      break;
-    }
+  const std::size_t suffix = suffixes_.Match(word);
+  if (suffix != CliticMatcher::kNoMatch) {
+    trailing_.push_back(word.substr(word.size() - suffix));
+    word.remove_suffix(suffix);
   }
 }
 

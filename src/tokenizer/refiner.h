@@ -2,10 +2,10 @@
 // punctuation, a prefix clitic, the word, a suffix clitic and the trailing pieces.
 #pragma once
 
-#include <array>
 #include <string_view>
 #include <vector>
 
+#include "tokenizer/clitic_matcher.h"
 #include "tokenizer/punctuation.h"
 #include "tokenizer/settings.h"
 #include "tokenizer/string_sink.h"
@@ -30,10 +30,8 @@ class SegmentRefiner : public StringSink {
   const PunctuationSets punctuation_;
   const bool detach_clitics_;
   const std::size_t minimum_letter_period_length_;
-  // The clitic entries that can match a word with a given first (prefixes) or last (suffixes)
-  // byte, in table order; an empty entry would match any word and stands under every byte.
-  std::array<std::vector<std::string_view>, 256> prefixes_by_first_byte_;
-  std::array<std::vector<std::string_view>, 256> suffixes_by_last_byte_;
+  const CliticMatcher prefixes_;
+  const CliticMatcher suffixes_;
   // Pieces split off the end of the word, the last one split off (the first in the text) last.
   std::vector<std::string_view> trailing_;
 };
