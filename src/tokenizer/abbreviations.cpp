@@ -8,8 +8,8 @@ namespace tokenizer {
 
 AbbreviationList::AbbreviationList(std::vector<std::string> entries)
     : entries_(std::move(entries)) {
-  for (std::size_t i = 0; i < entries_.size(); ++i)
-    index_.Add(0, entries_[i], static_cast<int>(i));
+  for (const std::string& entry : entries_)
+    index_.Add(0, entry, FoldedIndex::kNone);
 }
 
 bool AbbreviationList::Contains(std::string_view word) const {

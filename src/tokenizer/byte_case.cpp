@@ -4,11 +4,6 @@
 
 namespace tokenizer {
 
-const ByteCase& ByteCase::Get() {
-  static const ByteCase tables;
-  return tables;
-}
-
 ByteCase::ByteCase() {
   for (int i = 0; i < 256; ++i) {
     const char c = static_cast<char>(i);

@@ -8,7 +8,10 @@ namespace tokenizer {
 
 class ByteCase {
  public:
-  static const ByteCase& Get();
+  static const ByteCase& Get() {
+    static const ByteCase tables;
+    return tables;
+  }
 
   char Lower(char c) const { return lower_[static_cast<unsigned char>(c)]; }
   char Upper(char c) const { return upper_[static_cast<unsigned char>(c)]; }

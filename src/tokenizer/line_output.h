@@ -25,7 +25,8 @@ class LineOutput : public StringSink {
 
   const bool convert_punctuation_;
   BlockWriter write_;
-  std::string buffer_;
+  std::string buffer_;  // its size is the capacity; `used_` bytes of it are filled
+  std::size_t used_ = 0;
 };
 
 }  // namespace tokenizer

@@ -8,9 +8,13 @@ MultiWordJoiner::MultiWordJoiner(const MultiWordAutomaton& automaton, StringSink
     : automaton_(automaton), lines_(lines) {}
 
 void MultiWordJoiner::HandOnPending() {
-  for (const std::string& token : pending_)
-    lines_.Add(token);
+  std::size_t start = 0;
+  for (std::size_t end : pending_ends_) {
+    lines_.Add(std::string_view(pending_).substr(start, end - start));
+    start = end + 1;  // past the joining space
+  }
   pending_.clear();
+  pending_ends_.clear();
 }
 
 void MultiWordJoiner::Add(std::string_view token) {
@@ -22,23 +26,22 @@ void MultiWordJoiner::Add(std::string_view token) {
     state_ = 0;
     return;
   }
-  pending_.emplace_back(token);
+  // The tokens of a unit are kept joined by spaces, ready to be written as one line.
+  if (!pending_ends_.empty())
+    pending_.push_back(' ');
+  pending_.append(token);
+  pending_ends_.push_back(pending_.size());
   state_ = to;
   // The shortest listed sequence wins: a unit is written as soon as its tokens reach a state
   // that ends a line of the file.
   const std::optional<std::string_view> annotation = automaton_.FindFinal(to);
   if (!annotation)
     return;
-  line_.clear();
-  for (std::size_t i = 0; i < pending_.size(); ++i) {
-    if (i > 0)
-      line_.push_back(' ');
-    line_.append(pending_[i]);
-  }
-  line_.push_back('\t');
-  line_.append(*annotation);
-  lines_.Add(line_);
+  pending_.push_back('\t');
+  pending_.append(*annotation);
+  lines_.Add(pending_);
   pending_.clear();
+  pending_ends_.clear();
   state_ = 0;
 }
 

@@ -27,8 +27,10 @@ class MultiWordJoiner : public StringSink {
   const MultiWordAutomaton& automaton_;
   StringSink& lines_;
   int state_ = 0;
-  std::vector<std::string> pending_;  // the tokens of the partial match, as they came
-  std::string line_;
+  // The tokens of the partial match, as they came, joined by spaces; each ends at its offset in
+  // `pending_ends_`.
+  std::string pending_;
+  std::vector<std::size_t> pending_ends_;
 };
 
 std::vector<std::string> JoinMultiWords(const MultiWordAutomaton& automaton,

@@ -4,52 +4,42 @@
 #include "utils/files.h"
 
 namespace tokenizer {
-namespace {
-
-enum class Form { AsIs, Lower, Capitalised };
-
-// True when `word` equals `token` in the given form.
-bool MatchesForm(const ByteCase& cases, std::string_view word, std::string_view token, Form form) {
-  if (word.size() != token.size())
-    return false;
-  for (std::size_t i = 0; i < token.size(); ++i) {
-    char c = token[i];
-    if (form == Form::Lower || (form == Form::Capitalised && i > 0))
-      c = cases.Lower(c);
-    else if (form == Form::Capitalised)
-      c = cases.Upper(c);
-    if (word[i] != c)
-      return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 int MultiWordAutomaton::FindTransition(int state, std::string_view word) const {
-  const ByteCase& cases = ByteCase::Get();
-  for (int item = index_.First(static_cast<std::uint32_t>(state), word); item != FoldedIndex::kNone;
-       item = index_.Next(item)) {
-    const MultiWordTransition& transition = transitions_[static_cast<std::size_t>(item)];
-    if (MatchesForm(cases, transition.word, word, Form::AsIs))
-      return transition.to;
+  const FoldedIndex& index = IndexFrom(state);
+  const int first = index.First(static_cast<std::uint32_t>(state), word);
+  if (first == FoldedIndex::kNone)
+    return kNoState;
+  const PackedWord packed = PackWord(word, ByteCase::Get());
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.HasWord(item, word, packed))
+      return index.Value(item) + 1;
   }
   return kNoState;
 }
 
 int MultiWordAutomaton::FindTokenTransition(int state, std::string_view token) const {
   // The three forms of a token share its lower-case form, so one probe finds every transition
-  // that any of them could take; the forms are then tried in their order.
-  const int first = index_.First(static_cast<std::uint32_t>(state), token);
+  // that any of them could take. Within that group a word is the lower-case form when it is all
+  // in lower case, and the capitalised form when it is in lower case after a first byte that is
+  // the token's first byte in upper case.
+  const FoldedIndex& index = IndexFrom(state);
+  const ByteCase& cases = ByteCase::Get();
+  const int first = index.First(static_cast<std::uint32_t>(state), token);
   if (first == FoldedIndex::kNone)
     return kNoState;
-  const ByteCase& cases = ByteCase::Get();
-  for (Form form : {Form::AsIs, Form::Lower, Form::Capitalised}) {
-    for (int item = first; item != FoldedIndex::kNone; item = index_.Next(item)) {
-      const MultiWordTransition& transition = transitions_[static_cast<std::size_t>(item)];
-      if (MatchesForm(cases, transition.word, token, form))
-        return transition.to;
-    }
+  const PackedWord packed = PackWord(token, cases);
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.HasWord(item, token, packed))
+      return index.Value(item) + 1;
+  }
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.IsLowerCase(item))
+      return index.Value(item) + 1;
+  }
+  const char upper_first = cases.Upper(token.front());
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.IsLowerCaseAfterFirst(item) && index.FirstByte(item) == upper_first)
+      return index.Value(item) + 1;
   }
   return kNoState;
 }
@@ -67,11 +57,10 @@ int MultiWordAutomaton::Follow(int state, std::string_view word) {
   const int found = FindTransition(state, word);
   if (found != kNoState)
     return found;
-  const int item = static_cast<int>(transitions_.size());
-  const int to = item + 1;
-  transitions_.push_back(MultiWordTransition{state, to, std::string(word)});
-  index_.Add(static_cast<std::uint32_t>(state), word, item);
-  return to;
+  const int number = static_cast<int>(transitions_.size());
+  (state == 0 ? start_index_ : index_).Add(static_cast<std::uint32_t>(state), word, number);
+  transitions_.push_back(MultiWordTransition{state, number + 1, std::string(word)});
+  return number + 1;
 }
 
 void MultiWordAutomaton::AddFinal(int state, std::string_view annotation) {

@@ -47,10 +47,15 @@ class MultiWordAutomaton {
   const std::vector<MultiWordFinal>& Finals() const { return finals_; }
 
  private:
-  std::vector<MultiWordTransition> transitions_;  // the k-th one leads to state k + 1
+  const FoldedIndex& IndexFrom(int state) const { return state == 0 ? start_index_ : index_; }
+
+  std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
   std::vector<MultiWordFinal> finals_;
   std::vector<int> first_final_of_state_;  // index into finals_, or -1
-  FoldedIndex index_;                      // transition numbers by from-state and word
+  // The transitions by from-state and word, with their numbers as values. Those from the start
+  // state, which every token of a text is looked up in, have a small index of their own.
+  FoldedIndex start_index_;
+  FoldedIndex index_;
 };
 
 // Builds the automaton from the bytes of a multi-word file. A line ends at CR LF, CR or a lone

@@ -2,6 +2,7 @@
 // Windows punctuation to Latin-1 characters.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace tokenizer {
@@ -25,6 +26,20 @@ class PunctuationSets {
 
 // Windows quotes become the apostrophe or the quotation mark, dashes and the ellipsis the
 // hyphen-minus; every other byte stays.
-char ConvertWindowsPunctuation(char c);
+inline char ConvertWindowsPunctuation(char c) {
+  static constexpr std::array<char, 256> kConversion = [] {
+    std::array<char, 256> table{};
+    for (int i = 0; i < 256; ++i)
+      table[i] = static_cast<char>(i);
+    for (int byte : {0x91, 0x92, 0x82})
+      table[byte] = '\'';
+    for (int byte : {0x93, 0x94, 0x84})
+      table[byte] = '"';
+    for (int byte : {0x96, 0x97, 0x85})
+      table[byte] = '-';
+    return table;
+  }();
+  return kConversion[static_cast<unsigned char>(c)];
+}
 
 }  // namespace tokenizer

@@ -3,14 +3,15 @@
 #include "tokenizer/word_rules.h"
 
 namespace tokenizer {
-
 SegmentRefiner::SegmentRefiner(const TokenizerOptions& options, const TokenizerData& data,
                                StringSink& tokens)
     : data_(data),
       tokens_(tokens),
       punctuation_(options.detach_apostrophes),
       detach_clitics_(options.detach_clitics),
-      minimum_letter_period_length_(options.one_letter_abbreviations ? 2 : 4) {}
+      minimum_letter_period_length_(options.one_letter_abbreviations ? 2 : 4),
+      prefixes_(data.clitics.prefixes, CliticMatcher::Side::Front),
+      suffixes_(data.clitics.suffixes, CliticMatcher::Side::Back) {}
 
 std::string_view SegmentRefiner::Peel(std::string_view word) {
   // A piece is never peeled off a one-byte word, so every pass leaves at least one byte.
@@ -41,19 +42,15 @@ std::string_view SegmentRefiner::Peel(std::string_view word) {
 }
 
 void SegmentRefiner::DetachClitics(std::string_view& word) {
-  for (const std::string& prefix : data_.clitics.prefixes) {
-    if (word.size() > prefix.size() && word.starts_with(prefix)) {
-      tokens_.Add(word.substr(0, prefix.size()));
-      word.remove_prefix(prefix.size());
-      break;
-    }
+  const std::size_t prefix = prefixes_.Match(word);
+  if (prefix != CliticMatcher::kNoMatch) {
+    tokens_.Add(word.substr(0, prefix));
+    word.remove_prefix(prefix);
   }
-  for (const std::string& suffix : data_.clitics.suffixes) {
-    if (word.size() > suffix.size() && word.ends_with(suffix)) {
-      trailing_.push_back(word.substr(word.size() - suffix.size()));
-      word.remove_suffix(suffix.size());
-      break;
-    }
+  const std::size_t suffix = suffixes_.Match(word);
+  if (suffix != CliticMatcher::kNoMatch) {
+    trailing_.push_back(word.substr(word.size() - suffix));
+    word.remove_suffix(suffix);
   }
 }
 

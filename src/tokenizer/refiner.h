@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tokenizer/clitic_matcher.h"
 #include "tokenizer/punctuation.h"
 #include "tokenizer/settings.h"
 #include "tokenizer/string_sink.h"
@@ -29,6 +30,8 @@ class SegmentRefiner : public StringSink {
   const PunctuationSets punctuation_;
   const bool detach_clitics_;
   const std::size_t minimum_letter_period_length_;
+  const CliticMatcher prefixes_;
+  const CliticMatcher suffixes_;
   // Pieces split off the end of the word, the last one split off (the first in the text) last.
   std::vector<std::string_view> trailing_;
 };

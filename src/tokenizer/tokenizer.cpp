@@ -39,7 +39,8 @@ void Tokenize(std::string_view text, const TokenizerOptions& options, const Toke
               const MessageReport& report, LineOutput::BlockWriter write) {
   LineOutput lines(options.convert_punctuation, std::move(write));
   std::optional<MultiWordJoiner> joiner;
-  if (data.multi_words)
+  // Without transitions every token passes unchanged, so the stage is left out.
+  if (data.multi_words && !data.multi_words->Transitions().empty())
     joiner.emplace(*data.multi_words, lines);
   StringSink& tokens = joiner ? static_cast<StringSink&>(*joiner) : lines;
   SegmentRefiner refiner(options, data, tokens);

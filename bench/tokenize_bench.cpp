@@ -1,0 +1,156 @@
+// Measures the tokenizer end to end, file to file, with the default English options: speed in
+// MB/s and peak memory, for generated inputs of several sizes, with full language lists and with
+// empty ones. Each measurement runs in a process of its own.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "child_run.h"
+#include "corpus.h"
+#include "tokenizer/tokenizer.h"
+#include "utils/files.h"
+
+namespace {
+
+constexpr double kMebibyte = 1024.0 * 1024.0;
+constexpr int kAbbreviationEntries = 2000;
+constexpr int kMultiWordLines = 10000;
+
+// The measured part: loading the language files and tokenizing, as one run of the window does.
+int MeasureOnce(const std::vector<std::string>& files) {
+  const auto start = std::chrono::steady_clock::now();
+  tokenizer::TokenizerOptions options;
+  options.check_byte_order_mark = true;
+  options.detach_apostrophes = true;
+  options.detach_clitics = true;
+  options.one_letter_abbreviations = true;
+  options.convert_punctuation = true;
+  tokenizer::TokenizerData data;
+  data.abbreviations = tokenizer::LoadAbbreviationFile(files[2]);
+  data.multi_words = tokenizer::LoadMultiWordFile(files[3]);
+  data.clitics = tokenizer::CliticTablesFor(true, "english");
+  tokenizer::TokenizeFile(files[0], files[1], options, data, [](tokenizer::Message) {});
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  std::printf("%.6f\n", elapsed.count());
+  return 0;
+}
+
+struct Settings {
+  std::vector<int> sizes_mebibytes = {10, 100};
+  std::string folder = std::filesystem::temp_directory_path() / "vandrel-bench";
+  int repeats = 3;
+  bool keep = false;  // leave the generated files, to run the driver on them
+};
+
+Settings ParseSettings(int argc, char** argv) {
+  Settings settings;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--keep") {
+      settings.keep = true;
+      continue;
+    }
+    if (i + 1 >= argc)
+      throw std::runtime_error(
+          "usage: tokenize_bench [--sizes 10,100] [--folder DIR] [--repeat N] [--keep]");
+    const std::string value = argv[++i];
+    if (argument == "--sizes") {
+      settings.sizes_mebibytes.clear();
+      for (std::size_t start = 0; start < value.size();) {
+        const std::size_t comma = std::min(value.find(',', start), value.size());
+        settings.sizes_mebibytes.push_back(std::stoi(value.substr(start, comma - start)));
+        start = comma + 1;
+      }
+    } else if (argument == "--folder") {
+      settings.folder = value;
+    } else if (argument == "--repeat") {
+      settings.repeats = std::max(1, std::stoi(value));
+    } else {
+      throw std::runtime_error("unknown option " + argument);
+    }
+  }
+  return settings;
+}
+
+int RunBenchmark(const std::string& program, const Settings& settings) {
+  std::filesystem::create_directories(settings.folder);
+  const std::string folder = settings.folder + "/";
+  const std::string abbreviations = folder + "abbreviations";
+  const std::string multi_words = folder + "mwls";
+  const std::string common_multi_words = folder + "mwls-common";
+  const std::string small_abbreviations = folder + "abbreviations-small";
+  const std::string small_multi_words = folder + "mwls-small";
+  const std::string empty = folder + "empty";
+  bench::WriteAbbreviationFile(abbreviations, kAbbreviationEntries);
+  bench::WriteMultiWordFile(multi_words, kMultiWordLines, false);
+  bench::WriteMultiWordFile(common_multi_words, kMultiWordLines, true);
+  // Lists a hundred times smaller whose sequences start as often in the text: the time goes to
+  // the matches the text makes, not to the size of the lists.
+  bench::WriteAbbreviationFile(small_abbreviations, kAbbreviationEntries / 100);
+  bench::WriteMultiWordFile(small_multi_words, kMultiWordLines / 100, true);
+  utils::WriteWholeFile(empty, "");
+
+  std::printf("Default English options, file to file, best of %d runs; 1 MB = 2^20 bytes.\n",
+              settings.repeats);
+  std::printf("%8s  %-24s %9s %10s %10s %10s\n", "input", "lists", "MB/s", "peak MB", "limit MB",
+              "slower");
+  for (int size : settings.sizes_mebibytes) {
+    const std::string input = folder + "corpus-" + std::to_string(size) + ".txt";
+    const std::string output = folder + "tokens.txt";
+    bench::WriteCorpus(input, static_cast<std::size_t>(size) * static_cast<std::size_t>(kMebibyte));
+    struct Lists {
+      const char* label;
+      std::string abbreviations;
+      std::string multi_words;
+    };
+    const Lists configurations[] = {
+        {"empty", empty, empty},
+        {"2000 abbr. + 10000 mwls", abbreviations, multi_words},
+        {"  mwls of common starts", abbreviations, common_multi_words},
+        {"20 abbr. + 100 mwls", small_abbreviations, small_multi_words},
+    };
+    double empty_speed = 0;
+    for (const Lists& lists : configurations) {
+      double best = 1e30;
+      double peak = 0;
+      for (int repeat = 0; repeat < settings.repeats; ++repeat) {
+        const bench::ChildResult result = bench::RunChild(
+            program, {"--run", input, output, lists.abbreviations, lists.multi_words});
+        best = std::min(best, result.seconds);
+        peak = std::max(peak, result.peak_mebibytes);
+      }
+      const double speed = size / best;
+      if (empty_speed == 0)
+        empty_speed = speed;
+      std::printf("%5d MB  %-24s %9.1f %10.1f %10.1f %9.1f%%\n", size, lists.label, speed, peak,
+                  1.5 * size + 32, 100.0 * (1.0 - speed / empty_speed));
+    }
+    if (!settings.keep) {
+      std::filesystem::remove(input);
+      std::filesystem::remove(output);
+    }
+  }
+  if (!settings.keep)
+    std::filesystem::remove_all(settings.folder);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    if (argc == 6 && std::string(argv[1]) == "--run")
+      return MeasureOnce(std::vector<std::string>(argv + 2, argv + 6));
+    return RunBenchmark(std::filesystem::canonical("/proc/self/exe"), ParseSettings(argc, argv));
+  } catch (const std::exception& error) {
+    std::cerr << error.what() << "\n";
+    return 1;
+  }
+}

@@ -1,0 +1,89 @@
+#include "tokenizer/folded_index.h"
+
+#include <gtest/gtest.h>
+
+#include "tokenizer/clitic_matcher.h"
+#include "utils/cp1252.h"
+
+namespace tokenizer {
+namespace {
+
+TEST(PackedWord, LowerCaseAgreesWithTheCaseRulesForEveryByteAndPlace) {
+  const ByteCase& cases = ByteCase::Get();
+  for (std::size_t length = 1; length <= 8; ++length) {
+    for (int byte = 0; byte < 256; ++byte) {
+      for (std::size_t place = 0; place < length; ++place) {
+        std::string word(length, 'Q');
+        word[place] = static_cast<char>(byte);
+        const PackedWord packed = PackWord(word, cases);
+        const PackedWord lowered = PackWord(utils::LowerCase(word), cases);
+        ASSERT_EQ(packed.lower, lowered.bytes) << length << " " << byte << " " << place;
+      }
+    }
+  }
+}
+
+TEST(FoldedIndex, GroupsWordsByTagAndLowerCaseInTheOrderAdded) {
+  FoldedIndex index;
+  EXPECT_EQ(index.First(0, "word"), FoldedIndex::kNone);
+  const int first = index.Add(0, "Word", 10);
+  index.Add(1, "word", 11);
+  const int third = index.Add(0, "WORD", 12);
+  index.Add(0, "words", 13);
+  EXPECT_EQ(index.First(0, "wOrD"), first);
+  EXPECT_EQ(index.Next(first), third);
+  EXPECT_EQ(index.Next(third), FoldedIndex::kNone);
+  EXPECT_EQ(index.Value(third), 12);
+  EXPECT_EQ(index.Word(third), "WORD");
+  EXPECT_EQ(index.Value(index.First(1, "WORD")), 11);
+  EXPECT_EQ(index.First(2, "word"), FoldedIndex::kNone);
+  EXPECT_FALSE(index.IsLowerCase(first));
+  EXPECT_TRUE(index.IsLowerCaseAfterFirst(first));
+  EXPECT_FALSE(index.IsLowerCaseAfterFirst(third));
+}
+
+TEST(FoldedIndex, TellsLongWordsApartPastTheirFirstEightBytes) {
+  FoldedIndex index;
+  const int x = index.Add(0, "abcdefghX", 0);
+  const int y = index.Add(0, "abcdefghY", 1);
+  const int accented = index.Add(0, "abcdefgh\xC9t\xE9", 2);
+  EXPECT_EQ(index.First(0, "ABCDEFGHx"), x);
+  EXPECT_EQ(index.First(0, "abcdefghy"), y);
+  EXPECT_EQ(index.First(0, "ABCDEFGH\xE9T\xC9"), accented);
+  EXPECT_EQ(index.First(0, "abcdefghZ"), FoldedIndex::kNone);
+  EXPECT_EQ(index.First(0, "abcdefgh"), FoldedIndex::kNone);
+  EXPECT_EQ(index.Next(x), FoldedIndex::kNone);
+}
+
+TEST(FoldedIndex, FindsEveryOneOfManyWords) {
+  FoldedIndex index;
+  for (int i = 0; i < 5000; ++i)
+    index.Add(static_cast<std::uint32_t>(i % 7), "w" + std::to_string(i), i);
+  for (int i = 0; i < 5000; ++i) {
+    const int item = index.First(static_cast<std::uint32_t>(i % 7), "W" + std::to_string(i));
+    ASSERT_NE(item, FoldedIndex::kNone) << i;
+    EXPECT_EQ(index.Value(item), i);
+    EXPECT_EQ(index.First(static_cast<std::uint32_t>(i % 7 + 1), "w" + std::to_string(i)),
+              FoldedIndex::kNone);
+  }
+}
+
+TEST(CliticMatcher, FindsTheFirstEntryInTableOrder) {
+  const std::vector<std::string> suffixes = {"b", "ab", "", "xab"};
+  const CliticMatcher back(suffixes, CliticMatcher::Side::Back);
+  EXPECT_EQ(back.Match("xab"), 1u);  // "b" comes first in the table
+  EXPECT_EQ(back.Match("b"), 0u);    // only the empty entry is shorter than the word
+  EXPECT_EQ(back.Match("zz"), 0u);
+  EXPECT_EQ(back.Match(""), CliticMatcher::kNoMatch);
+  const std::vector<std::string> prefixes = {"qu'", "l'"};
+  const CliticMatcher front(prefixes, CliticMatcher::Side::Front);
+  EXPECT_EQ(front.Match("qu'il"), 3u);
+  EXPECT_EQ(front.Match("l'a"), 2u);
+  EXPECT_EQ(front.Match("l'"), CliticMatcher::kNoMatch);
+  EXPECT_EQ(front.Match("lu"), CliticMatcher::kNoMatch);
+  const std::vector<std::string> none;
+  EXPECT_EQ(CliticMatcher(none, CliticMatcher::Side::Front).Match("word"), CliticMatcher::kNoMatch);
+}
+
+}  // namespace
+}  // namespace tokenizer
