@@ -1,5 +1,7 @@
 #include "widgets/win32/dpi.h"
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 namespace widgets::win32 {
@@ -18,6 +20,11 @@ TEST(Scale, KeepsTheLayoutAt96DpiAndScalesItByDpiOver96Otherwise) {
   EXPECT_EQ(large.width, 50);  // 49.5 rounds up
   EXPECT_EQ(large.height, 32);
   EXPECT_EQ(Scale(-11, 120), -14);  // the font height: -13.75
+}
+
+// The test program carries the program's manifest.
+TEST(Manifest, MakesTheProgramSystemDpiAware) {
+  EXPECT_TRUE(::IsProcessDPIAware());
 }
 
 }  // namespace

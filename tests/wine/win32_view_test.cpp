@@ -288,6 +288,34 @@ TEST_F(Win32ViewTest, TheNestedLoopWaitsForTheUserOnRealMessages) {
   EXPECT_TRUE(window_.TokenCheckBox.Focused()) << "Tab inside the wait follows the tab order";
 }
 
+TEST_F(Win32ViewTest, OnlyAnotherControlOfTheWindowTakesTheFocusFromTheModel) {
+  int exits = 0;
+  window_.OtherLangEdit.OnExit = [&] { ++exits; };
+  window_.OtherLangEdit.SetFocus();
+  Pump(&view_);
+  ASSERT_EQ(::GetFocus(), Native(window_.OtherLangEdit));
+  {
+    DialogCatcher catcher(view_.Handle());
+    desktop_.ShowMessage("A box takes the focus for a while");
+    ASSERT_EQ(catcher.Seen().size(), 1u);
+  }
+  Pump(&view_);
+  HWND other = ::CreateWindowExA(0, "STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 300, 300, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  ::SetForegroundWindow(other);
+  Pump(&view_);
+  EXPECT_NE(::GetActiveWindow(), view_.Handle());
+  EXPECT_TRUE(window_.OtherLangEdit.Focused());
+  ::DestroyWindow(other);
+  ::SetForegroundWindow(view_.Handle());
+  Pump(&view_);
+  EXPECT_EQ(exits, 0);
+  EXPECT_TRUE(window_.OtherLangEdit.Focused());
+  EXPECT_EQ(::GetFocus(), Native(window_.OtherLangEdit)) << "the focus came back to the field";
+  Press(VK_TAB);
+  EXPECT_EQ(exits, 1);
+}
+
 TEST_F(Win32ViewTest, TheNestedLoopEndsWhenTheWindowClosesAndKeepsTheQuitRequest) {
   ::PostMessageA(view_.Handle(), WM_CLOSE, 0, 0);
   const auto outcome = desktop_.ProcessEventsUntil([] { return false; });
