@@ -1,22 +1,11 @@
 #include "options_file/option_lines.h"
 
+#include "utils/text_lines.h"
+
 namespace options_file {
 
-std::vector<std::string> SplitIntoLines(std::string_view bytes) {
-  bytes = bytes.substr(0, bytes.find('\x1A'));
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n')
-      continue;
-    lines.emplace_back(bytes.substr(start, i - start));
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-      ++i;
-    start = i + 1;
-  }
-  if (start < bytes.size())
-    lines.emplace_back(bytes.substr(start));
-  return lines;
+std::vector<std::string_view> SplitIntoLines(std::string_view bytes) {
+  return utils::SplitLines(bytes.substr(0, bytes.find('\x1A')));
 }
 
 bool SplitOptionLine(std::string_view line, std::string& key, std::string& value) {

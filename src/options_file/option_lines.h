@@ -10,7 +10,7 @@ namespace options_file {
 
 // Splits the file into lines. A line ends at CR, CR LF or a lone LF; a Ctrl-Z byte ends the
 // file. A final line end gives no empty line after it.
-std::vector<std::string> SplitIntoLines(std::string_view bytes);
+std::vector<std::string_view> SplitIntoLines(std::string_view bytes);
 
 // Finds the first "="; false when there is none, otherwise the text before it as key and the
 // text after it as value, both unchanged.

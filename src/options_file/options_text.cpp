@@ -17,7 +17,7 @@ std::string OptionsFileText(const OptionTable& table) {
 LoadOutcome ApplyOptionsText(std::string_view text, const OptionTable& table,
                              const std::function<void(LineProblem, const std::string&)>& report,
                              const std::function<bool()>& stopped) {
-  for (const std::string& line : SplitIntoLines(text)) {
+  for (const std::string_view line : SplitIntoLines(text)) {
     if (line.empty() || line.front() == '#')
       continue;
     std::string key;

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "utils/files_platform.h"
+#include "utils/paths.h"
 
 namespace utils {
 namespace {
@@ -55,6 +56,12 @@ void FileWriter::Close() {
   platform::OpenFile* file = handle_->file;
   handle_.reset();
   platform::CloseChecked(file, name_);
+}
+
+std::string AbsoluteName(const std::string& name) {
+  if (name.empty() || IsAbsoluteName(name))
+    return name;
+  return CurrentFolder() + name;
 }
 
 void WriteWholeFile(const std::string& name, std::string_view bytes) {

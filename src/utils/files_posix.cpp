@@ -8,7 +8,6 @@
 
 #include "utils/files.h"
 #include "utils/files_platform.h"
-#include "utils/paths.h"
 
 namespace utils {
 namespace {
@@ -129,12 +128,6 @@ std::string CurrentFolder() {
   if (folder.back() != '/')
     folder += '/';
   return folder;
-}
-
-std::string AbsoluteName(const std::string& name) {
-  if (name.empty() || IsAbsoluteName(name))
-    return name;
-  return CurrentFolder() + name;
 }
 
 }  // namespace utils

@@ -4,7 +4,6 @@
 
 #include "utils/files.h"
 #include "utils/files_platform.h"
-#include "utils/paths.h"
 #include "utils/system_message_win32.h"
 
 namespace utils {
@@ -122,12 +121,6 @@ std::string CurrentFolder() {
   if (folder.empty() || folder.back() != '\\')
     folder += '\\';
   return folder;
-}
-
-std::string AbsoluteName(const std::string& name) {
-  if (name.empty() || IsAbsoluteName(name))
-    return name;
-  return CurrentFolder() + name;
 }
 
 }  // namespace utils

@@ -7,7 +7,7 @@
 namespace options_file {
 namespace {
 
-using Lines = std::vector<std::string>;
+using Lines = std::vector<std::string_view>;
 
 TEST(SplitIntoLines, EndsLinesAtCrCrLfAndLoneLf) {
   EXPECT_EQ(SplitIntoLines("a\r\nb\rc\nd"), (Lines{"a", "b", "c", "d"}));
@@ -28,7 +28,8 @@ TEST(SplitIntoLines, StopsAtCtrlZ) {
 
 TEST(SplitIntoLines, KeepsLongLinesWhole) {
   const std::string long_value(100000, 'x');
-  EXPECT_EQ(SplitIntoLines("ReadFile=" + long_value + "\r\n"), Lines{"ReadFile=" + long_value});
+  const std::string line = "ReadFile=" + long_value;
+  EXPECT_EQ(SplitIntoLines(line + "\r\n"), Lines{line});
 }
 
 TEST(SplitOptionLine, SplitsAtTheFirstEqualsSign) {

@@ -55,7 +55,7 @@ void ExpectWindowsText(const std::string& name, const std::string& bytes) {
 std::pair<int, int> BlankAndCommentLines(const std::string& bytes) {
   int blank = 0;
   int comments = 0;
-  for (const std::string& line : options_file::SplitIntoLines(bytes)) {
+  for (const std::string_view line : options_file::SplitIntoLines(bytes)) {
     const std::size_t first = line.find_first_not_of("\t ");
     if (first == std::string::npos) {
       ++blank;
@@ -139,7 +139,7 @@ TEST(DemoEngineDemoFiles, OptionsFilesListTheirKeysInTheOrderOfSaving) {
     const std::string name = kDemoFolder + "options/" + language + ".cfg";
     const std::string bytes = utils::ReadWholeFile(name);
     ExpectWindowsText(name, bytes);
-    const std::vector<std::string> lines = options_file::SplitIntoLines(bytes);
+    const std::vector<std::string_view> lines = options_file::SplitIntoLines(bytes);
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[0], options_file::kOptionsFileHeader) << name;
     EXPECT_EQ(lines[1], "Lang=" + std::string(language)) << name;

@@ -2,22 +2,6 @@
 
 namespace demo_engine {
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\n' && text[i] != '\r')
-      continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-      ++i;
-    start = i + 1;
-  }
-  if (start < text.size())
-    lines.push_back(text.substr(start));
-  return lines;
-}
-
 std::vector<std::string_view> SplitFields(std::string_view line, char separator) {
   std::vector<std::string_view> fields;
   std::size_t start = 0;
