@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tokenizer/folded_index.h"
+#include "tokenizer/hash_filters.h"
 
 namespace tokenizer {
 
@@ -22,6 +23,7 @@ class AbbreviationList {
  private:
   std::vector<std::string> entries_;
   FoldedIndex index_;
+  HashFilters filter_;
 };
 
 // The entries of an abbreviations file, in file order: lines end at CR LF, CR or LF, the file

@@ -1,7 +1,6 @@
 #include "tokenizer/line_output.h"
 
 #include <cstdint>
-#include <cstring>
 #include <utility>
 
 #include "tokenizer/punctuation.h"
@@ -33,30 +32,43 @@ void ConvertBlock(char* bytes, std::size_t size) {
 LineOutput::LineOutput(bool convert_punctuation, BlockWriter write)
     : convert_punctuation_(convert_punctuation), write_(std::move(write)), buffer_(kBlockSize, 0) {}
 
-void LineOutput::Add(std::string_view line) {
-  if (buffer_.size() - used_ < line.size() + 2) {
-    HandOn();
-    if (buffer_.size() < line.size() + 2)
-      buffer_.resize(line.size() + 2);
+void LineOutput::MakeRoom(std::size_t size) {
+  const std::size_t done = held_ends_.empty() ? used_ : held_start_;
+  if (done > 0) {
+    if (convert_punctuation_)
+      ConvertBlock(buffer_.data(), done);
+    write_(std::string_view(buffer_.data(), done));
+    // The held lines move to the front.
+    std::memmove(buffer_.data(), buffer_.data() + done, used_ - done);
+    used_ -= done;
+    held_start_ = 0;
+    for (std::size_t& end : held_ends_)
+      end -= done;
   }
-  char* end = buffer_.data() + used_;
-  std::memcpy(end, line.data(), line.size());
-  end[line.size()] = '\r';
-  end[line.size() + 1] = '\n';
-  used_ += line.size() + 2;
+  if (buffer_.size() - used_ < size)
+    buffer_.resize(used_ + size);
 }
 
-void LineOutput::HandOn() {
-  if (used_ == 0)
-    return;
-  if (convert_punctuation_)
-    ConvertBlock(buffer_.data(), used_);
-  write_(std::string_view(buffer_.data(), used_));
-  used_ = 0;
+void LineOutput::JoinHeld(std::string_view annotation) {
+  // Each held line's CR LF becomes one space, the last one a TAB.
+  std::size_t joined_end = held_start_;
+  std::size_t line_start = held_start_;
+  for (const std::size_t end : held_ends_) {
+    const std::size_t length = end - 2 - line_start;
+    std::memmove(buffer_.data() + joined_end, buffer_.data() + line_start, length);
+    joined_end += length;
+    buffer_[joined_end++] = ' ';
+    line_start = end;
+  }
+  buffer_[joined_end - 1] = '\t';
+  used_ = joined_end;
+  held_ends_.clear();
+  Add(annotation);
 }
 
 void LineOutput::Finish() {
-  HandOn();
+  held_ends_.clear();
+  MakeRoom(0);
 }
 
 }  // namespace tokenizer

@@ -2,9 +2,11 @@
 // punctuation converted on request, handed on in large blocks.
 #pragma once
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tokenizer/string_sink.h"
 
@@ -16,17 +18,44 @@ class LineOutput : public StringSink {
 
   LineOutput(bool convert_punctuation, BlockWriter write);
 
-  void Add(std::string_view line) override;
+  void Add(std::string_view line) override {
+    if (buffer_.size() - used_ < line.size() + 2)
+      MakeRoom(line.size() + 2);
+    char* end = buffer_.data() + used_;
+    std::memcpy(end, line.data(), line.size());
+    end[line.size()] = '\r';
+    end[line.size() + 1] = '\n';
+    used_ += line.size() + 2;
+  }
+
+  // The multi-word step writes the tokens of a partial match as lines at once, as if the match
+  // were to fail, and keeps them in the buffer until it knows: so no token is copied twice.
+  // Adds a line that JoinHeld can still join with the held lines before and after it.
+  void AddHeld(std::string_view line) {
+    if (held_ends_.empty())
+      held_start_ = used_;
+    Add(line);
+    held_ends_.push_back(used_);
+  }
+  // The held lines stay lines of their own.
+  void ReleaseHeld() { held_ends_.clear(); }
+  // The held lines become one line: joined by single spaces, then a TAB and `annotation`.
+  void JoinHeld(std::string_view annotation);
+
   // Hands on what is still buffered.
   void Finish();
 
  private:
-  void HandOn();
+  // Hands on the lines that are not held, keeping at least `size` bytes free after the rest.
+  void MakeRoom(std::size_t size);
 
   const bool convert_punctuation_;
   BlockWriter write_;
   std::string buffer_;  // its size is the capacity; `used_` bytes of it are filled
   std::size_t used_ = 0;
+  // Where the held lines begin in buffer_, and the offsets just past each one's CR LF.
+  std::size_t held_start_ = 0;
+  std::vector<std::size_t> held_ends_;
 };
 
 }  // namespace tokenizer

@@ -8,16 +8,16 @@
 namespace tokenizer {
 namespace {
 
-TEST(PackedWord, LowerCaseAgreesWithTheCaseRulesForEveryByteAndPlace) {
-  const ByteCase& cases = ByteCase::Get();
+TEST(FoldedKey, LowerCaseAgreesWithTheCaseRulesForEveryByteAndPlace) {
   for (std::size_t length = 1; length <= 8; ++length) {
     for (int byte = 0; byte < 256; ++byte) {
       for (std::size_t place = 0; place < length; ++place) {
         std::string word(length, 'Q');
         word[place] = static_cast<char>(byte);
-        const PackedWord packed = PackWord(word, cases);
-        const PackedWord lowered = PackWord(utils::LowerCase(word), cases);
-        ASSERT_EQ(packed.lower, lowered.bytes) << length << " " << byte << " " << place;
+        const FoldedKey key(word);
+        const FoldedKey lowered(utils::LowerCase(word));
+        ASSERT_EQ(key.Lower(), lowered.Bytes()) << length << " " << byte << " " << place;
+        ASSERT_EQ(key.Hash(), lowered.Hash()) << length << " " << byte << " " << place;
       }
     }
   }
@@ -26,10 +26,10 @@ TEST(PackedWord, LowerCaseAgreesWithTheCaseRulesForEveryByteAndPlace) {
 TEST(FoldedIndex, GroupsWordsByTagAndLowerCaseInTheOrderAdded) {
   FoldedIndex index;
   EXPECT_EQ(index.First(0, "word"), FoldedIndex::kNone);
-  const int first = index.Add(0, "Word", 10);
-  index.Add(1, "word", 11);
-  const int third = index.Add(0, "WORD", 12);
-  index.Add(0, "words", 13);
+  const int first = index.Add(0, FoldedKey("Word"), 10);
+  index.Add(1, FoldedKey("word"), 11);
+  const int third = index.Add(0, FoldedKey("WORD"), 12);
+  index.Add(0, FoldedKey("words"), 13);
   EXPECT_EQ(index.First(0, "wOrD"), first);
   EXPECT_EQ(index.Next(first), third);
   EXPECT_EQ(index.Next(third), FoldedIndex::kNone);
@@ -44,9 +44,9 @@ TEST(FoldedIndex, GroupsWordsByTagAndLowerCaseInTheOrderAdded) {
 
 TEST(FoldedIndex, TellsLongWordsApartPastTheirFirstEightBytes) {
   FoldedIndex index;
-  const int x = index.Add(0, "abcdefghX", 0);
-  const int y = index.Add(0, "abcdefghY", 1);
-  const int accented = index.Add(0, "abcdefgh\xC9t\xE9", 2);
+  const int x = index.Add(0, FoldedKey("abcdefghX"), 0);
+  const int y = index.Add(0, FoldedKey("abcdefghY"), 1);
+  const int accented = index.Add(0, FoldedKey("abcdefgh\xC9t\xE9"), 2);
   EXPECT_EQ(index.First(0, "ABCDEFGHx"), x);
   EXPECT_EQ(index.First(0, "abcdefghy"), y);
   EXPECT_EQ(index.First(0, "ABCDEFGH\xE9T\xC9"), accented);
@@ -58,7 +58,7 @@ TEST(FoldedIndex, TellsLongWordsApartPastTheirFirstEightBytes) {
 TEST(FoldedIndex, FindsEveryOneOfManyWords) {
   FoldedIndex index;
   for (int i = 0; i < 5000; ++i)
-    index.Add(static_cast<std::uint32_t>(i % 7), "w" + std::to_string(i), i);
+    index.Add(static_cast<std::uint32_t>(i % 7), FoldedKey("w" + std::to_string(i)), i);
   for (int i = 0; i < 5000; ++i) {
     const int item = index.First(static_cast<std::uint32_t>(i % 7), "W" + std::to_string(i));
     ASSERT_NE(item, FoldedIndex::kNone) << i;
