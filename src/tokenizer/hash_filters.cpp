@@ -12,8 +12,9 @@ HashFilters::HashFilters(std::uint32_t count, const std::vector<Member>& members
   places_.reserve(count);
   std::uint64_t words = 0;
   for (std::uint64_t& size : sizes) {
-    // A power of two of 64 bits or more, eight bits or more for each member.
-    const std::uint64_t bit_count = std::bit_ceil(std::max<std::uint64_t>(64, size * 8));
+    // A power of two of 64 bits or more.
+    const std::uint64_t bit_count =
+        std::bit_ceil(std::max<std::uint64_t>(64, size * kBitsPerMember));
     places_.push_back(Place{static_cast<std::uint32_t>(words),
                             static_cast<std::uint32_t>(64 - std::countr_zero(bit_count))});
     words += bit_count / 64;

@@ -16,9 +16,13 @@ class HashFilters {
     std::uint64_t hash;
   };
 
+  // Each filter has at least this many bits for each member, so that few other sketches find
+  // their bit set: a word that passes a filter costs a probe of a hash table, often a read from
+  // far memory.
+  static constexpr std::uint64_t kBitsPerMember = 32;
+
   HashFilters() = default;
-  // Filters 0 to `count` - 1 holding `members`; each gets at least eight bits for each of its
-  // members, so that few other hashes find their bit set.
+  // Filters 0 to `count` - 1 holding `members`.
   HashFilters(std::uint32_t count, const std::vector<Member>& members);
 
   bool MayHold(std::uint32_t filter, std::uint64_t hash) const {

@@ -59,13 +59,22 @@ class MultiWordAutomaton {
 
   std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
   std::vector<MultiWordFinal> finals_;
-  std::vector<int> first_final_of_state_;  // index into finals_, or -1
+  // What a token's look-up and a found transition need of a state, in one place in memory: the
+  // filter of the words that leave it, and its first final entry.
+  struct State {
+    // A 64-bit filter of the sketches of the leaving words, when there are few of them.
+    std::uint64_t exits = 0;
+    int wide_exits = -1;   // else the number of its filter in wide_exits_
+    int first_final = -1;  // index into finals_, or -1
+  };
+  bool MayLeave(int state, std::uint64_t sketch) const;
+
+  std::vector<State> states_;
   // The transitions by from-state and word, with their numbers as values. Those from the start
   // state, which most tokens of a text are looked up in, have a small index of their own.
   FoldedIndex start_index_;
   FoldedIndex index_;
-  // For each state, the lower-case forms of the words that leave it.
-  HashFilters exits_;
+  HashFilters wide_exits_;
 };
 
 // Builds the automaton from the bytes of a multi-word file. A line ends at CR LF, CR or a lone

@@ -1,5 +1,7 @@
 #include "tokenizer/segmenter.h"
 
+#include "tokenizer/word_scan.h"
+
 #include <array>
 #include <string>
 
@@ -91,8 +93,7 @@ void Segmenter::EndSegment(std::string_view run) {
 
 std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
   const std::size_t start = i;
-  while (i < text.size() && RoleOf(kOutsideRoles, text[i]) == kOrdinary)
-    ++i;
+  i = FindWordStop(text, i);
   const std::string_view run = text.substr(start, i - start);
   if (i == text.size()) {
     buffer_.append(run);
