@@ -8,8 +8,8 @@
 namespace tokenizer {
 namespace {
 
-TEST(FoldedKey, LowerCaseAgreesWithTheCaseRulesForEveryByteAndPlace) {
-  for (std::size_t length = 1; length <= 8; ++length) {
+TEST(FoldedKey, EveryCaseFormHasTheSameKeyForEveryByteAndPlace) {
+  for (std::size_t length = 1; length <= 12; ++length) {
     for (int byte = 0; byte < 256; ++byte) {
       for (std::size_t place = 0; place < length; ++place) {
         std::string word(length, 'Q');
@@ -18,6 +18,7 @@ TEST(FoldedKey, LowerCaseAgreesWithTheCaseRulesForEveryByteAndPlace) {
         const FoldedKey lowered(utils::LowerCase(word));
         ASSERT_EQ(key.Lower(), lowered.Bytes()) << length << " " << byte << " " << place;
         ASSERT_EQ(key.Hash(), lowered.Hash()) << length << " " << byte << " " << place;
+        ASSERT_EQ(SketchOf(word), SketchOf(utils::LowerCase(word))) << length << " " << byte;
       }
     }
   }
