@@ -41,11 +41,6 @@ class FoldedIndex {
     const Group& group = slots_[SlotFor(tag, key)];
     return group.first_item == kNone ? nullptr : &group;
   }
-  // The first item of that group, or kNone.
-  int First(std::uint32_t tag, std::string_view word) const {
-    const Group* group = Find(tag, FoldedKey(word));
-    return group ? group->first_item : kNone;
-  }
   // The next item after `item` with the same tag and lower-case form, or kNone.
   int Next(int item) const { return At(item).next; }
   // Whether the word of `item` is the word of `key` byte for byte.
