@@ -9,27 +9,14 @@
 namespace tokenizer {
 
 bool FoldedIndex::SameTail(const Group& group, const FoldedKey& key) const {
-  const std::string_view word = key.Word();
-  if (word.size() <= 8)
-    return true;
   const ByteCase& cases = ByteCase::Get();
+  const std::string_view word = key.Word();
   const std::string_view filed = Word(group.first_item);
   for (std::size_t i = 8; i < word.size(); ++i) {
     if (cases.Lower(word[i]) != cases.Lower(filed[i]))
       return false;
   }
   return true;
-}
-
-std::size_t FoldedIndex::SlotFor(std::uint32_t tag, const FoldedKey& key) const {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = MixHash(key.Hash(), tag) & mask;; slot = (slot + 1) & mask) {
-    const Group& group = slots_[slot];
-    if (group.first_item == kNone ||
-        (group.lower == key.Lower() && group.length == key.Word().size() && group.tag == tag &&
-         SameTail(group, key)))
-      return slot;
-  }
 }
 
 void FoldedIndex::Reserve(std::size_t groups) {
@@ -41,6 +28,7 @@ void FoldedIndex::Reserve(std::size_t groups) {
 
 void FoldedIndex::Rehash(std::size_t size) {
   std::vector<Group> old_slots = std::exchange(slots_, std::vector<Group>(size));
+  mask_ = size - 1;
   for (const Group& group : old_slots) {
     if (group.first_item != kNone)
       slots_[SlotFor(group.tag, FoldedKey(Word(group.first_item)))] = group;

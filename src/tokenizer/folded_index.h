@@ -77,7 +77,16 @@ class FoldedIndex {
 
   const Item& At(int item) const { return items_[static_cast<std::size_t>(item)]; }
   // The slot of the group, or the free slot where it would go.
-  std::size_t SlotFor(std::uint32_t tag, const FoldedKey& key) const;
+  std::size_t SlotFor(std::uint32_t tag, const FoldedKey& key) const {
+    for (std::size_t slot = MixHash(key.Hash(), tag) & mask_;; slot = (slot + 1) & mask_) {
+      const Group& group = slots_[slot];
+      if (group.first_item == kNone ||
+          (group.lower == key.Lower() && group.length == key.Word().size() && group.tag == tag &&
+           (group.length <= 8 || SameTail(group, key))))
+        return slot;
+    }
+  }
+  // Whether the bytes past the first eight of a long word are those of the group's.
   bool SameTail(const Group& group, const FoldedKey& key) const;
   // Spreads the groups over `size` slots.
   void Rehash(std::size_t size);
@@ -87,6 +96,7 @@ class FoldedIndex {
   // Open addressing with the keys in the slots, so that a probe reads one place in memory.
   // The size is a power of two, at most half of the slots used.
   std::vector<Group> slots_;
+  std::size_t mask_ = 0;  // the number of slots less one
   std::size_t groups_ = 0;
 };
 
