@@ -1,5 +1,6 @@
 #include "tokenizer/line_output.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -32,21 +33,38 @@ void ConvertBlock(char* bytes, std::size_t size) {
 LineOutput::LineOutput(bool convert_punctuation, BlockWriter write)
     : convert_punctuation_(convert_punctuation), write_(std::move(write)), buffer_(kBlockSize, 0) {}
 
-void LineOutput::MakeRoom(std::size_t size) {
+void LineOutput::HandOnUnheld() {
   const std::size_t done = held_ends_.empty() ? used_ : held_start_;
-  if (done > 0) {
-    if (convert_punctuation_)
-      ConvertBlock(buffer_.data(), done);
-    write_(std::string_view(buffer_.data(), done));
-    // The held lines move to the front.
-    std::memmove(buffer_.data(), buffer_.data() + done, used_ - done);
-    used_ -= done;
-    held_start_ = 0;
-    for (std::size_t& end : held_ends_)
-      end -= done;
+  if (done == 0)
+    return;
+  if (convert_punctuation_)
+    ConvertBlock(buffer_.data(), done);
+  write_(std::string_view(buffer_.data(), done));
+  std::memmove(buffer_.data(), buffer_.data() + done, used_ - done);
+  used_ -= done;
+  held_start_ = 0;
+  for (std::size_t& end : held_ends_)
+    end -= done;
+}
+
+void LineOutput::AddBeyondRoom(std::string_view line, bool held) {
+  HandOnUnheld();
+  if (held || !held_ends_.empty()) {
+    // Held lines must stay together in the buffer to be joined.
+    if (buffer_.size() - used_ < line.size() + 2)
+      buffer_.resize(used_ + line.size() + 2);
+  } else {
+    // A line longer than the buffer (an unclosed tag that runs to the end of a long text, say)
+    // goes out a buffer at a time rather than making the buffer as large as itself.
+    while (buffer_.size() - used_ < line.size() + 2) {
+      const std::size_t piece = std::min(buffer_.size() - used_, line.size());
+      std::memcpy(buffer_.data() + used_, line.data(), piece);
+      used_ += piece;
+      line.remove_prefix(piece);
+      HandOnUnheld();
+    }
   }
-  if (buffer_.size() - used_ < size)
-    buffer_.resize(used_ + size);
+  Append(line);
 }
 
 void LineOutput::JoinHeld(std::string_view annotation) {
@@ -68,7 +86,7 @@ void LineOutput::JoinHeld(std::string_view annotation) {
 
 void LineOutput::Finish() {
   held_ends_.clear();
-  MakeRoom(0);
+  HandOnUnheld();
 }
 
 }  // namespace tokenizer

@@ -20,12 +20,9 @@ class LineOutput : public StringSink {
 
   void Add(std::string_view line) override {
     if (buffer_.size() - used_ < line.size() + 2)
-      MakeRoom(line.size() + 2);
-    char* end = buffer_.data() + used_;
-    std::memcpy(end, line.data(), line.size());
-    end[line.size()] = '\r';
-    end[line.size() + 1] = '\n';
-    used_ += line.size() + 2;
+      AddBeyondRoom(line, false);
+    else
+      Append(line);
   }
 
   // The multi-word step writes the tokens of a partial match as lines at once, as if the match
@@ -34,7 +31,10 @@ class LineOutput : public StringSink {
   void AddHeld(std::string_view line) {
     if (held_ends_.empty())
       held_start_ = used_;
-    Add(line);
+    if (buffer_.size() - used_ < line.size() + 2)
+      AddBeyondRoom(line, true);
+    else
+      Append(line);
     held_ends_.push_back(used_);
   }
   // The held lines stay lines of their own.
@@ -46,8 +46,17 @@ class LineOutput : public StringSink {
   void Finish();
 
  private:
-  // Hands on the lines that are not held, keeping at least `size` bytes free after the rest.
-  void MakeRoom(std::size_t size);
+  // Copies the line and its CR LF into the buffer, which has room for them.
+  void Append(std::string_view line) {
+    char* end = buffer_.data() + used_;
+    std::memcpy(end, line.data(), line.size());
+    end[line.size()] = '\r';
+    end[line.size() + 1] = '\n';
+    used_ += line.size() + 2;
+  }
+  void AddBeyondRoom(std::string_view line, bool held);
+  // Hands on the buffered bytes before the held lines, which move to the front.
+  void HandOnUnheld();
 
   const bool convert_punctuation_;
   BlockWriter write_;

@@ -96,7 +96,9 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
   i = FindWordStop(text, i);
   const std::string_view run = text.substr(start, i - start);
   if (i == text.size()) {
-    buffer_.append(run);
+    // The text's last line end is implied, so the run ends the last segment: handed on as it
+    // lies in the text, a long last word is not copied.
+    EndSegment(run);
     return i;
   }
   const char c = text[i++];

@@ -70,6 +70,23 @@ TEST(LineOutput, HeldLinesStayWhileFullBlocksAreHandedOn) {
   }
 }
 
+TEST(LineOutput, ALineLongerThanABlockGoesOutInPiecesConverted) {
+  Collected out;
+  LineOutput lines(true, CollectInto(out));
+  std::string long_line;
+  for (int i = 0; i < 50000; ++i)
+    long_line += "ab\x93\x96";
+  lines.Add("before");
+  lines.Add(long_line);
+  lines.Add("after\x85");
+  lines.Finish();
+  std::string converted;
+  for (int i = 0; i < 50000; ++i)
+    converted += "ab\"-";
+  EXPECT_EQ(out.bytes, "before\r\n" + converted + "\r\nafter-\r\n");
+  EXPECT_GT(out.blocks, 3);
+}
+
 TEST(MultiWordJoiner, StreamingGivesWhatTheListFormGivesAcrossManyBlocks) {
   const MultiWordAutomaton automaton = ReadMultiWordFile(
       "in spite of\tPREP\r\nNew York\tNP\r\na\tA\r\nb c d e\tLONG\r\nb c\r\nc\tC\r\n");
