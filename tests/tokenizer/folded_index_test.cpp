@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "tokenizer/clitic_matcher.h"
+#include "tokenizer/clitics.h"
 #include "utils/cp1252.h"
 
 namespace tokenizer {
@@ -104,6 +107,43 @@ TEST(CliticMatcher, FindsTheFirstEntryInTableOrder) {
   EXPECT_EQ(front.Match("lu"), CliticMatcher::kNoMatch);
   const std::vector<std::string> none;
   EXPECT_EQ(CliticMatcher(none, CliticMatcher::Side::Front).Match("word"), CliticMatcher::kNoMatch);
+}
+
+// The first entry in table order that the word is longer than and begins (or ends) with.
+std::size_t ScanClitics(const std::vector<std::string>& table, CliticMatcher::Side side,
+                        std::string_view word) {
+  for (const std::string& entry : table) {
+    const bool fits = word.size() > entry.size();
+    if (fits &&
+        (side == CliticMatcher::Side::Front ? word.starts_with(entry) : word.ends_with(entry)))
+      return entry.size();
+  }
+  return CliticMatcher::kNoMatch;
+}
+
+TEST(CliticMatcher, AgreesWithAScanOfEveryTableOnWordsMadeOfItsBytes) {
+  std::mt19937 random(11);
+  for (const char* language : {"english", "french", "italian"}) {
+    const CliticTables tables = CliticTablesFor(true, language);
+    for (const auto& [table, side] : {std::pair{&tables.prefixes, CliticMatcher::Side::Front},
+                                      std::pair{&tables.suffixes, CliticMatcher::Side::Back}}) {
+      const CliticMatcher matcher(*table, side);
+      std::string bytes = "x";
+      for (const std::string& entry : *table)
+        bytes += entry;
+      for (int i = 0; i < 20000; ++i) {
+        // Words of up to eight bytes, often with an entry at the matching end.
+        std::string word;
+        for (std::size_t n = random() % 5; n > 0; --n)
+          word += bytes[random() % bytes.size()];
+        if (!table->empty() && random() % 2 == 0) {
+          const std::string& entry = (*table)[random() % table->size()];
+          word = side == CliticMatcher::Side::Front ? entry + word : word + entry;
+        }
+        ASSERT_EQ(matcher.Match(word), ScanClitics(*table, side, word)) << language << " " << word;
+      }
+    }
+  }
 }
 
 }  // namespace
