@@ -14,20 +14,24 @@ SegmentRefiner::SegmentRefiner(const TokenizerOptions& options, const TokenizerD
       suffixes_(data.clitics.suffixes, CliticMatcher::Side::Back) {}
 
 std::string_view SegmentRefiner::Peel(std::string_view word) {
-  // A piece is never peeled off a one-byte word, so every pass leaves at least one byte.
+  if (word.empty())
+    return word;
+  // A piece is never peeled off a one-byte word, so every pass leaves at least one byte. Each
+  // test looks at the bytes before the length: most words have no punctuation, which the
+  // processor foresees, while whether a word has one byte or more is a toss-up.
   for (bool changed = true; changed;) {
     changed = false;
-    if (word.size() >= 2 && punctuation_.IsLeading(word.front())) {
+    if (punctuation_.IsLeading(word.front()) && word.size() >= 2) {
       tokens_.Add(word.substr(0, 1));
       word.remove_prefix(1);
       changed = true;
     }
-    if (word.size() >= 2 && punctuation_.IsTrailing(word.back())) {
+    if (punctuation_.IsTrailing(word.back()) && word.size() >= 2) {
       trailing_.push_back(word.substr(word.size() - 1));
       word.remove_suffix(1);
       changed = true;
     }
-    if (word.size() >= 2 && word.back() == '.' && punctuation_.IsTrailing(word[word.size() - 2])) {
+    if (word.back() == '.' && word.size() >= 2 && punctuation_.IsTrailing(word[word.size() - 2])) {
       trailing_.push_back(word.substr(word.size() - 1));
       const std::string_view mark = word.substr(word.size() - 2, 1);
       word.remove_suffix(2);
@@ -68,7 +72,7 @@ void SegmentRefiner::Add(std::string_view segment) {
     Emit(word);
     return;
   }
-  if (!IsNumber(word) && word.size() >= 2 && word.back() == '.' && word != "...") {
+  if (!word.empty() && word.back() == '.' && word.size() >= 2 && word != "..." && !IsNumber(word)) {
     trailing_.push_back(word.substr(word.size() - 1));
     word.remove_suffix(1);
     if (data_.abbreviations.Contains(word)) {
