@@ -17,10 +17,8 @@ AbbreviationList::AbbreviationList(std::vector<std::string> entries)
   filter_ = HashFilters(1, members);
 }
 
-bool AbbreviationList::Contains(std::string_view word) const {
-  if (entries_.empty())
-    return false;
-  return filter_.MayHold(0, SketchOf(word)) && index_.Find(0, FoldedKey(word)) != nullptr;
+bool AbbreviationList::IndexHolds(std::string_view word) const {
+  return index_.Find(0, FoldedKey(word)) != nullptr;
 }
 
 std::vector<std::string> ReadAbbreviationEntries(std::string_view file_bytes) {

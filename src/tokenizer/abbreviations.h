@@ -17,10 +17,15 @@ class AbbreviationList {
   explicit AbbreviationList(std::vector<std::string> entries);
 
   const std::vector<std::string>& Entries() const { return entries_; }
-  // True when `word` equals an entry under Windows-1252 case-insensitive comparison.
-  bool Contains(std::string_view word) const;
+  // True when `word` equals an entry under Windows-1252 case-insensitive comparison. Most words
+  // of a text are turned away by the filter, without a call.
+  bool Contains(std::string_view word) const {
+    return !entries_.empty() && filter_.MayHold(0, SketchOf(word)) && IndexHolds(word);
+  }
 
  private:
+  bool IndexHolds(std::string_view word) const;
+
   std::vector<std::string> entries_;
   FoldedIndex index_;
   HashFilters filter_;

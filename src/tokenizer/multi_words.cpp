@@ -20,13 +20,11 @@ int MultiWordAutomaton::FindTransition(int state, const FoldedKey& key) const {
   return kNoState;
 }
 
-int MultiWordAutomaton::FindTokenTransition(int state, std::string_view token) const {
+int MultiWordAutomaton::FindPassingTokenTransition(int state, std::string_view token) const {
   // The three forms of a token share its lower-case form, so one probe finds every transition
   // that any of them could take. Within that group a word is the lower-case form when it is all
   // in lower case, and the capitalised form when it is in lower case after a first byte that is
   // the token's first byte in upper case.
-  if (!MayLeave(state, SketchOf(token)))
-    return kNoState;
   const FoldedKey key(token);
   const FoldedIndex& index = IndexFrom(state);
   const FoldedIndex::Group* group = index.Find(static_cast<std::uint32_t>(state), key);
@@ -85,20 +83,7 @@ namespace {
 // own 64 bits.
 constexpr std::size_t kNarrowExits = 64 / HashFilters::kBitsPerMember;
 
-int NarrowExitBit(std::uint64_t sketch) {
-  return static_cast<int>(sketch >> 58);
-}
-
 }  // namespace
-
-bool MultiWordAutomaton::MayLeave(int state, std::uint64_t sketch) const {
-  if (state < 0 || static_cast<std::size_t>(state) >= states_.size())
-    return false;
-  const State& info = states_[static_cast<std::size_t>(state)];
-  if (info.wide_exits < 0)
-    return (info.exits >> NarrowExitBit(sketch) & 1) != 0;
-  return wide_exits_.MayHold(static_cast<std::uint32_t>(info.wide_exits), sketch);
-}
 
 void MultiWordAutomaton::FilterExits() {
   states_.resize(transitions_.size() + 1);

@@ -35,7 +35,12 @@ class MultiWordAutomaton {
   int FindTransition(int state, std::string_view word) const;
   // The transition a text token takes from `state`: tried with the token as it is, then in
   // lower case, then capitalised (first byte upper case, the rest lower case).
-  int FindTokenTransition(int state, std::string_view token) const;
+  int FindTokenTransition(int state, std::string_view token) const {
+    // Most tokens are turned away by the filter; only the others pay for a call.
+    if (!MayLeave(state, SketchOf(token)))
+      return kNoState;
+    return FindPassingTokenTransition(state, token);
+  }
   // The annotation of the first final entry naming `state`, in file order.
   std::optional<std::string_view> FindFinal(int state) const;
 
@@ -67,7 +72,17 @@ class MultiWordAutomaton {
     int wide_exits = -1;   // else the number of its filter in wide_exits_
     int first_final = -1;  // index into finals_, or -1
   };
-  bool MayLeave(int state, std::uint64_t sketch) const;
+  bool MayLeave(int state, std::uint64_t sketch) const {
+    if (state < 0 || static_cast<std::size_t>(state) >= states_.size())
+      return false;
+    const State& info = states_[static_cast<std::size_t>(state)];
+    if (info.wide_exits < 0)
+      return (info.exits >> NarrowExitBit(sketch) & 1) != 0;
+    return wide_exits_.MayHold(static_cast<std::uint32_t>(info.wide_exits), sketch);
+  }
+  static int NarrowExitBit(std::uint64_t sketch) { return static_cast<int>(sketch >> 58); }
+  // FindTokenTransition for a token that passed the filter of `state`.
+  int FindPassingTokenTransition(int state, std::string_view token) const;
 
   std::vector<State> states_;
   // The transitions by from-state and word, with their numbers as values. Those from the start
