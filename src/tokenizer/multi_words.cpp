@@ -51,9 +51,9 @@ int MultiWordAutomaton::FindPassingTokenTransition(int state, std::string_view t
 }
 
 std::optional<std::string_view> MultiWordAutomaton::FindFinal(int state) const {
-  if (state < 0 || static_cast<std::size_t>(state) >= states_.size())
+  if (state < 0 || static_cast<std::size_t>(state) >= first_final_of_state_.size())
     return std::nullopt;
-  const int final_entry = states_[static_cast<std::size_t>(state)].first_final;
+  const int final_entry = first_final_of_state_[static_cast<std::size_t>(state)];
   if (final_entry < 0)
     return std::nullopt;
   return finals_[static_cast<std::size_t>(final_entry)].annotation;
@@ -63,7 +63,7 @@ void MultiWordAutomaton::Reserve(std::size_t first_words, std::size_t other_word
   start_index_.Reserve(first_words);
   index_.Reserve(other_words);
   transitions_.reserve(first_words + other_words);
-  states_.reserve(first_words + other_words + 1);
+  first_final_of_state_.reserve(first_words + other_words + 1);
 }
 
 int MultiWordAutomaton::Follow(int state, std::string_view word) {
@@ -77,42 +77,20 @@ int MultiWordAutomaton::Follow(int state, std::string_view word) {
   return number + 1;
 }
 
-namespace {
-
-// A state with at most this many leaving words, as most states have, keeps their filter in its
-// own 64 bits.
-constexpr std::size_t kNarrowExits = 64 / HashFilters::kBitsPerMember;
-
-}  // namespace
-
 void MultiWordAutomaton::FilterExits() {
-  states_.resize(transitions_.size() + 1);
-  std::vector<std::size_t> exit_counts(states_.size(), 0);
+  std::vector<HashFilters::Member> exits;
+  exits.reserve(transitions_.size());
   for (const MultiWordTransition& transition : transitions_)
-    ++exit_counts[static_cast<std::size_t>(transition.from)];
-  std::uint32_t wide_count = 0;
-  for (std::size_t state = 0; state < states_.size(); ++state) {
-    if (exit_counts[state] > kNarrowExits)
-      states_[state].wide_exits = static_cast<int>(wide_count++);
-  }
-  std::vector<HashFilters::Member> wide_members;
-  for (const MultiWordTransition& transition : transitions_) {
-    State& from = states_[static_cast<std::size_t>(transition.from)];
-    const std::uint64_t sketch = SketchOf(transition.word);
-    if (from.wide_exits < 0)
-      from.exits |= std::uint64_t{1} << NarrowExitBit(sketch);
-    else
-      wide_members.push_back({static_cast<std::uint32_t>(from.wide_exits), sketch});
-  }
-  wide_exits_ = HashFilters(wide_count, wide_members);
+    exits.push_back({static_cast<std::uint32_t>(transition.from), SketchOf(transition.word)});
+  exits_ = HashFilters(static_cast<std::uint32_t>(transitions_.size() + 1), exits);
 }
 
 void MultiWordAutomaton::AddFinal(int state, std::string_view annotation) {
   const std::size_t state_number = static_cast<std::size_t>(state);
-  if (states_.size() <= state_number)
-    states_.resize(state_number + 1);
-  if (states_[state_number].first_final < 0)
-    states_[state_number].first_final = static_cast<int>(finals_.size());
+  if (first_final_of_state_.size() <= state_number)
+    first_final_of_state_.resize(state_number + 1, -1);
+  if (first_final_of_state_[state_number] < 0)
+    first_final_of_state_[state_number] = static_cast<int>(finals_.size());
   finals_.push_back(MultiWordFinal{state, std::string(annotation)});
 }
 

@@ -64,32 +64,20 @@ class MultiWordAutomaton {
 
   std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
   std::vector<MultiWordFinal> finals_;
-  // What a token's look-up and a found transition need of a state, in one place in memory: the
-  // filter of the words that leave it, and its first final entry.
-  struct State {
-    // A 64-bit filter of the sketches of the leaving words, when there are few of them.
-    std::uint64_t exits = 0;
-    int wide_exits = -1;   // else the number of its filter in wide_exits_
-    int first_final = -1;  // index into finals_, or -1
-  };
+  // Whether a word with this sketch may leave `state`; without a branch on the kind of state.
   bool MayLeave(int state, std::uint64_t sketch) const {
-    if (state < 0 || static_cast<std::size_t>(state) >= states_.size())
-      return false;
-    const State& info = states_[static_cast<std::size_t>(state)];
-    if (info.wide_exits < 0)
-      return (info.exits >> NarrowExitBit(sketch) & 1) != 0;
-    return wide_exits_.MayHold(static_cast<std::uint32_t>(info.wide_exits), sketch);
+    return exits_.MayHold(static_cast<std::uint32_t>(state), sketch);
   }
-  static int NarrowExitBit(std::uint64_t sketch) { return static_cast<int>(sketch >> 58); }
   // FindTokenTransition for a token that passed the filter of `state`.
   int FindPassingTokenTransition(int state, std::string_view token) const;
 
-  std::vector<State> states_;
+  std::vector<int> first_final_of_state_;  // index into finals_, or -1
   // The transitions by from-state and word, with their numbers as values. Those from the start
   // state, which most tokens of a text are looked up in, have a small index of their own.
   FoldedIndex start_index_;
   FoldedIndex index_;
-  HashFilters wide_exits_;
+  // For each state, the sketches of the words that leave it.
+  HashFilters exits_;
 };
 
 // Builds the automaton from the bytes of a multi-word file. A line ends at CR LF, CR or a lone
