@@ -76,9 +76,12 @@ class FoldedIndex {
   };
 
   const Item& At(int item) const { return items_[static_cast<std::size_t>(item)]; }
+  // Bits that move a word's groups under different tags apart. The word's hash is mixed already
+  // and the tag's bits are found beside it, so a probe waits for one multiplication less.
+  static std::uint64_t TagBits(std::uint32_t tag) { return tag * 0x9E3779B97F4A7C15ULL; }
   // The slot of the group, or the free slot where it would go.
   std::size_t SlotFor(std::uint32_t tag, const FoldedKey& key) const {
-    for (std::size_t slot = MixHash(key.Hash(), tag) & mask_;; slot = (slot + 1) & mask_) {
+    for (std::size_t slot = (key.Hash() ^ TagBits(tag)) & mask_;; slot = (slot + 1) & mask_) {
       const Group& group = slots_[slot];
       if (group.first_item == kNone ||
           (group.lower == key.Lower() && group.length == key.Word().size() && group.tag == tag &&
