@@ -67,7 +67,8 @@ inline std::uint64_t SketchOf(std::string_view word) {
   };
   const std::uint64_t ends =
       lower(0) | lower(second) << 8 | lower(last - second) << 16 | lower(last) << 24;
-  return MixHash(std::uint64_t{word.size()} << 32, ends);
+  // The filters read the top bits, which a multiplication mixes well enough by itself.
+  return (std::uint64_t{word.size()} << 32 | ends) * 0x9E3779B97F4A7C15ULL;
 }
 
 class FoldedKey {
