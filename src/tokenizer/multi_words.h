@@ -61,16 +61,15 @@ class MultiWordAutomaton {
   void FilterExits();
 
   const FoldedIndex& IndexFrom(int state) const { return state == 0 ? start_index_ : index_; }
-
-  std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
-  std::vector<MultiWordFinal> finals_;
-  // Whether a word with this sketch may leave `state`; without a branch on the kind of state.
+  // Whether a word with this sketch may leave `state`.
   bool MayLeave(int state, std::uint64_t sketch) const {
     return exits_.MayHold(static_cast<std::uint32_t>(state), sketch);
   }
   // FindTokenTransition for a token that passed the filter of `state`.
   int FindPassingTokenTransition(int state, std::string_view token) const;
 
+  std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
+  std::vector<MultiWordFinal> finals_;
   std::vector<int> first_final_of_state_;  // index into finals_, or -1
   // The transitions by from-state and word, with their numbers as values. Those from the start
   // state, which most tokens of a text are looked up in, have a small index of their own.
