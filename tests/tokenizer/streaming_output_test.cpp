@@ -24,6 +24,17 @@ LineOutput::BlockWriter CollectInto(Collected& collected) {
   };
 }
 
+TEST(CopyBytes, CopiesEveryLengthAndNothingBeyond) {
+  for (std::size_t size = 0; size <= 40; ++size) {
+    std::string from;
+    for (std::size_t i = 0; i < size; ++i)
+      from += static_cast<char>('a' + i % 26);
+    std::string to(48, '#');
+    CopyBytes(to.data() + 1, from.data(), size);
+    EXPECT_EQ(to, "#" + from + std::string(47 - size, '#')) << size;
+  }
+}
+
 TEST(LineOutput, HeldLinesAreJoinedOrReleasedAsTheyCame) {
   Collected out;
   LineOutput lines(true, CollectInto(out));
