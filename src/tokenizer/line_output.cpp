@@ -6,24 +6,34 @@
 
 #include "tokenizer/punctuation.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tokenizer {
 namespace {
 
 constexpr std::size_t kBlockSize = 1 << 16;
 
-// Converts the bytes in place. Only bytes from 0x80 up change, so runs of eight ASCII bytes are
-// passed over whole.
+// Converts the bytes in place. Every byte that changes lies from 0x82 to 0x97, so sixteen bytes
+// with none in that range are passed over whole where the processor allows it; accented letters
+// lie outside it and do not stop the pass.
 void ConvertBlock(char* bytes, std::size_t size) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
   std::size_t i = 0;
-  for (; i + 8 <= size; i += 8) {
-    std::uint64_t eight;
-    std::memcpy(&eight, bytes + i, 8);
-    if ((eight & kHighBits) == 0)
+#if defined(__SSE2__)
+  const __m128i lowest = _mm_set1_epi8(static_cast<char>(0x82));
+  const __m128i span = _mm_set1_epi8(0x97 - 0x82);
+  for (; i + 16 <= size; i += 16) {
+    const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+    // From 0x82 to 0x97 exactly when the distance from 0x82, wrapping, is at most the span.
+    const __m128i distance = _mm_sub_epi8(sixteen, lowest);
+    const __m128i inside = _mm_cmpeq_epi8(_mm_max_epu8(distance, span), span);
+    if (_mm_movemask_epi8(inside) == 0)
       continue;
-    for (std::size_t k = i; k < i + 8; ++k)
+    for (std::size_t k = i; k < i + 16; ++k)
       bytes[k] = ConvertWindowsPunctuation(bytes[k]);
   }
+#endif
   for (; i < size; ++i)
     bytes[i] = ConvertWindowsPunctuation(bytes[i]);
 }

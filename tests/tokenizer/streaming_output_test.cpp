@@ -7,6 +7,7 @@
 #include "tokenizer/hash_filters.h"
 #include "tokenizer/line_output.h"
 #include "tokenizer/multi_word_joiner.h"
+#include "tokenizer/punctuation.h"
 #include "tokenizer/word_scan.h"
 
 namespace tokenizer {
@@ -32,6 +33,24 @@ TEST(CopyBytes, CopiesEveryLengthAndNothingBeyond) {
     std::string to(48, '#');
     CopyBytes(to.data() + 1, from.data(), size);
     EXPECT_EQ(to, "#" + from + std::string(47 - size, '#')) << size;
+  }
+}
+
+TEST(LineOutput, ConvertsEveryByteWhereverItLies) {
+  for (int byte = 0; byte < 256; ++byte) {
+    std::string line(40, 'x');
+    std::string expected;
+    Collected out;
+    LineOutput lines(true, CollectInto(out));
+    for (std::size_t place = 0; place < line.size(); ++place) {
+      std::string with_byte = line;
+      with_byte[place] = static_cast<char>(byte);
+      lines.Add(with_byte);
+      with_byte[place] = ConvertWindowsPunctuation(static_cast<char>(byte));
+      expected += with_byte + "\r\n";
+    }
+    lines.Finish();
+    ASSERT_EQ(out.bytes, expected) << byte;
   }
 }
 
