@@ -44,7 +44,7 @@ LineOutput::LineOutput(bool convert_punctuation, BlockWriter write)
     : convert_punctuation_(convert_punctuation), write_(std::move(write)), buffer_(kBlockSize, 0) {}
 
 void LineOutput::HandOnUnheld() {
-  const std::size_t done = held_ends_.empty() ? used_ : held_start_;
+  const std::size_t done = held_count_ == 0 ? used_ : held_start_;
   if (done == 0)
     return;
   if (convert_punctuation_)
@@ -53,13 +53,13 @@ void LineOutput::HandOnUnheld() {
   std::memmove(buffer_.data(), buffer_.data() + done, used_ - done);
   used_ -= done;
   held_start_ = 0;
-  for (std::size_t& end : held_ends_)
-    end -= done;
+  for (std::size_t i = 0; i < held_count_; ++i)
+    held_ends_[i] -= done;
 }
 
 void LineOutput::AddBeyondRoom(std::string_view line, bool held) {
   HandOnUnheld();
-  if (held || !held_ends_.empty()) {
+  if (held || held_count_ > 0) {
     // Held lines must stay together in the buffer to be joined.
     if (buffer_.size() - used_ < line.size() + 2)
       buffer_.resize(used_ + line.size() + 2);
@@ -81,7 +81,8 @@ void LineOutput::JoinHeld(std::string_view annotation) {
   // Each held line's CR LF becomes one space, the last one a TAB.
   std::size_t joined_end = held_start_;
   std::size_t line_start = held_start_;
-  for (const std::size_t end : held_ends_) {
+  for (std::size_t i = 0; i < held_count_; ++i) {
+    const std::size_t end = held_ends_[i];
     const std::size_t length = end - 2 - line_start;
     std::memmove(buffer_.data() + joined_end, buffer_.data() + line_start, length);
     joined_end += length;
@@ -90,12 +91,12 @@ void LineOutput::JoinHeld(std::string_view annotation) {
   }
   buffer_[joined_end - 1] = '\t';
   used_ = joined_end;
-  held_ends_.clear();
+  held_count_ = 0;
   Add(annotation);
 }
 
 void LineOutput::Finish() {
-  held_ends_.clear();
+  held_count_ = 0;
   HandOnUnheld();
 }
 

@@ -54,16 +54,19 @@ class LineOutput : public StringSink {
   // were to fail, and keeps them in the buffer until it knows: so no token is copied twice.
   // Adds a line that JoinHeld can still join with the held lines before and after it.
   void AddHeld(std::string_view line) {
-    if (held_ends_.empty())
-      held_start_ = used_;
+    held_start_ = held_count_ == 0 ? used_ : held_start_;
     if (buffer_.size() - used_ < line.size() + 2)
       AddBeyondRoom(line, true);
     else
       Append(line);
-    held_ends_.push_back(used_);
+    if (held_count_ == held_ends_.size())
+      held_ends_.push_back(used_);
+    else
+      held_ends_[held_count_] = used_;
+    ++held_count_;
   }
   // The held lines stay lines of their own.
-  void ReleaseHeld() { held_ends_.clear(); }
+  void ReleaseHeld() { held_count_ = 0; }
   // The held lines become one line: joined by single spaces, then a TAB and `annotation`.
   void JoinHeld(std::string_view annotation);
 
@@ -88,8 +91,11 @@ class LineOutput : public StringSink {
   std::string buffer_;  // its size is the capacity; `used_` bytes of it are filled
   std::size_t used_ = 0;
   // Where the held lines begin in buffer_, and the offsets just past each one's CR LF.
+  // The ends are kept in the first held_count_ places of a list that is never shrunk, so that
+  // holding and releasing lines costs no test of the list.
   std::size_t held_start_ = 0;
   std::vector<std::size_t> held_ends_;
+  std::size_t held_count_ = 0;
 };
 
 }  // namespace tokenizer

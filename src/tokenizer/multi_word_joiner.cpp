@@ -8,9 +8,9 @@ MultiWordJoiner::MultiWordJoiner(const MultiWordAutomaton& automaton, LineOutput
 void MultiWordJoiner::Add(std::string_view token) {
   const int to = automaton_.FindTokenTransition(state_, token);
   if (to == MultiWordAutomaton::kNoState) {
-    // The token that breaks a partial match is not tried as the start of a new one.
-    if (state_ != 0)
-      lines_.ReleaseHeld();
+    // The token that breaks a partial match is not tried as the start of a new one. Releasing
+    // nothing costs less than asking whether there is a match to release.
+    lines_.ReleaseHeld();
     lines_.Add(token);
     state_ = 0;
     return;
