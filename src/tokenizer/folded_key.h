@@ -1,6 +1,5 @@
 // A word prepared for the look-ups that ignore letter case: its first eight bytes packed into
-// one number, as they are and in lower case, and a hash of its whole lower-case form. A token is
-// prepared once and the key serves all of its look-ups.
+// one number, as they are and in lower case, and a hash of its whole lower-case form.
 #pragma once
 
 #include <cstdint>
@@ -53,9 +52,9 @@ inline std::uint64_t MixHash(std::uint64_t hash, std::uint64_t value) {
 }
 
 // A hash of a word's length and of its first two and last two bytes in lower case. It is the
-// same for every case form of a word, costs a few byte loads and no branch, and tells most words
-// apart well enough for the filters in front of the look-ups, which then prepare a FoldedKey only
-// for the few words that pass.
+// same for every case form of a word, costs a few byte loads and no branch on the word's length,
+// and tells most words apart well enough for the filters in front of the look-ups, which then
+// prepare a FoldedKey only for the few words that pass.
 inline std::uint64_t SketchOf(std::string_view word) {
   if (word.empty())
     return 0;
