@@ -8,12 +8,17 @@ namespace tokenizer {
 
 AbbreviationList::AbbreviationList(std::vector<std::string> entries)
     : entries_(std::move(entries)) {
-  for (const std::string& entry : entries_)
-    index_.Add(0, entry, FoldedIndex::kNone);
+  std::vector<HashFilters::Member> members;
+  index_.Reserve(entries_.size());
+  for (const std::string& entry : entries_) {
+    index_.Add(0, FoldedKey(entry), FoldedIndex::kNone);
+    members.push_back({0, SketchOf(entry)});
+  }
+  filter_ = HashFilters(1, members);
 }
 
-bool AbbreviationList::Contains(std::string_view word) const {
-  return index_.First(0, word) != FoldedIndex::kNone;
+bool AbbreviationList::IndexHolds(std::string_view word) const {
+  return index_.Find(0, FoldedKey(word)) != nullptr;
 }
 
 std::vector<std::string> ReadAbbreviationEntries(std::string_view file_bytes) {

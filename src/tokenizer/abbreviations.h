@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tokenizer/folded_index.h"
+#include "tokenizer/hash_filters.h"
 
 namespace tokenizer {
 
@@ -16,12 +17,18 @@ class AbbreviationList {
   explicit AbbreviationList(std::vector<std::string> entries);
 
   const std::vector<std::string>& Entries() const { return entries_; }
-  // True when `word` equals an entry under Windows-1252 case-insensitive comparison.
-  bool Contains(std::string_view word) const;
+  // True when `word` equals an entry under Windows-1252 case-insensitive comparison. Most words
+  // of a text are turned away by the filter, without a call.
+  bool Contains(std::string_view word) const {
+    return !entries_.empty() && filter_.MayHold(0, SketchOf(word)) && IndexHolds(word);
+  }
 
  private:
+  bool IndexHolds(std::string_view word) const;
+
   std::vector<std::string> entries_;
   FoldedIndex index_;
+  HashFilters filter_;
 };
 
 // The entries of an abbreviations file, in file order: lines end at CR LF, CR or LF, the file

@@ -11,14 +11,29 @@ bool EqualBytes(const char* a, const char* b, std::size_t size) {
   return true;
 }
 
-// The outermost byte and the one next to it, at the front or at the back.
-std::size_t PairOf(std::string_view text, CliticMatcher::Side side) {
-  const std::size_t size = text.size();
-  const auto outer =
-      static_cast<unsigned char>(side == CliticMatcher::Side::Front ? text[0] : text[size - 1]);
-  const auto inner =
-      static_cast<unsigned char>(side == CliticMatcher::Side::Front ? text[1] : text[size - 2]);
-  return std::size_t{outer} << 8 | inner;
+// The outermost three bytes at the front or at the back, the outermost lowest; bytes past the
+// word's start (or end) are read as its outermost byte, and the caller ignores them.
+std::uint32_t EndOf(std::string_view text, CliticMatcher::Side side) {
+  const std::size_t last = text.size() - 1;
+  const auto at = [&](std::size_t from_outside) {
+    const std::size_t inside = from_outside < last ? from_outside : last;
+    return std::uint32_t{static_cast<unsigned char>(
+        side == CliticMatcher::Side::Front ? text[inside] : text[last - inside])};
+  };
+  return at(0) | at(1) << 8 | at(2) << 16;
+}
+
+// The bit of an end of two or three bytes in a 4096-bit set.
+std::uint32_t EndBit(std::uint32_t end) {
+  return (end * 0x9E3779B1U) >> 20;
+}
+
+bool HasBit(const std::array<std::uint64_t, 64>& bits, std::uint32_t bit) {
+  return (bits[bit >> 6] >> (bit & 63) & 1) != 0;
+}
+
+void SetBit(std::array<std::uint64_t, 64>& bits, std::uint32_t bit) {
+  bits[bit >> 6] |= std::uint64_t{1} << (bit & 63);
 }
 
 }  // namespace
@@ -35,14 +50,16 @@ CliticMatcher::CliticMatcher(const std::vector<std::string>& table, Side side)
     }
   }
   starts_[256] = static_cast<std::uint32_t>(candidates_.size());
-  pairs_.assign(65536 / 64, 0);
   for (const std::string& entry : table) {
     if (entry.size() < 2) {
       short_entries_ = true;
       continue;
     }
-    const std::size_t pair = PairOf(entry, side);
-    pairs_[pair / 64] |= std::uint64_t{1} << (pair % 64);
+    const std::uint32_t end = EndOf(entry, side);
+    if (entry.size() == 2)
+      SetBit(two_byte_ends_, EndBit(end & 0xFFFF));
+    else
+      SetBit(three_byte_ends_, EndBit(end));
   }
 }
 
@@ -50,10 +67,13 @@ std::size_t CliticMatcher::Match(std::string_view word) const {
   if (word.empty() || candidates_.empty())
     return kNoMatch;
   if (!short_entries_) {
-    if (word.size() < 2)
-      return kNoMatch;
-    const std::size_t pair = PairOf(word, side_);
-    if ((pairs_[pair / 64] >> (pair % 64) & 1) == 0)
+    // A word is longer than the entry it matches: three bytes for an entry of two, four for one
+    // of three or more.
+    const std::uint32_t end = EndOf(word, side_);
+    // Bitwise rather than short-circuit, so that no branch depends on the word's length.
+    const bool may_end_in_two = (word.size() >= 3) & HasBit(two_byte_ends_, EndBit(end & 0xFFFF));
+    const bool may_end_in_three = (word.size() >= 4) & HasBit(three_byte_ends_, EndBit(end));
+    if (!(may_end_in_two | may_end_in_three))
       return kNoMatch;
   }
   const auto key = static_cast<unsigned char>(side_ == Side::Front ? word.front() : word.back());

@@ -30,9 +30,13 @@ class CliticMatcher {
   // table positions in table order; an empty entry matches every word and is filed under all.
   std::array<std::uint32_t, 257> starts_{};
   std::vector<std::uint32_t> candidates_;
-  // One bit per pair of the outermost two bytes of an entry; most words have a pair that no
-  // entry has and are passed over at once. Entries shorter than two bytes turn the test off.
-  std::vector<std::uint64_t> pairs_;
+  // One bit for the outermost two bytes of each entry of two bytes, and one for the outermost
+  // three of each longer entry, hashed into a few cache lines. A word passes only when its own
+  // outer two or three bytes, of a word long enough to hold such an entry, find their bit: so
+  // almost every word is passed over after a single test that does not depend on its length.
+  // Entries shorter than two bytes turn the test off.
+  std::array<std::uint64_t, 64> two_byte_ends_{};
+  std::array<std::uint64_t, 64> three_byte_ends_{};
   bool short_entries_ = false;
 };
 

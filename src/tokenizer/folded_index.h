@@ -8,8 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tokenizer/byte_case.h"
-#include "tokenizer/packed_word.h"
+#include "tokenizer/folded_key.h"
 
 namespace tokenizer {
 
@@ -17,25 +16,38 @@ class FoldedIndex {
  public:
   static constexpr int kNone = -1;
 
+  // The items filed under one tag whose words share one lower-case form, found by one probe.
+  struct Group {
+    std::uint64_t lower;  // the first eight bytes of the lower-case form
+    std::uint32_t tag;
+    std::uint32_t length;
+    int first_item = kNone;  // kNone: the slot is free
+    // The value of the group's only item when its word is all in lower case, so that every
+    // case form of the word finds it; kNone otherwise.
+    int sole_lower_case_value = kNone;
+  };
+
   // Files `word` under `tag` as the next item, keeping `value` with it; items are numbered from
   // 0 in the order they are added. Returns the item's number. Throws std::length_error when the
   // words together pass 4 GiB.
-  int Add(std::uint32_t tag, std::string_view word, int value);
+  int Add(std::uint32_t tag, const FoldedKey& key, int value);
+  // Makes room for `groups` groups, so that filing them needs no growing.
+  void Reserve(std::size_t groups);
 
-  // The first item filed under `tag` whose word equals `word` without regard to case, or kNone.
-  int First(std::uint32_t tag, std::string_view word) const {
-    if (slots_.empty() || !MayHold(tag, word))
-      return kNone;
-    const PackedWord packed = PackWord(word, *cases_);
-    return FindFirst(Hash(tag, word, packed), tag, word, packed);
+  // The group filed under `tag` whose lower-case form is that of `key`'s word, or nullptr.
+  const Group* Find(std::uint32_t tag, const FoldedKey& key) const {
+    if (slots_.empty())
+      return nullptr;
+    const Group& group = slots_[SlotFor(tag, key)];
+    return group.first_item == kNone ? nullptr : &group;
   }
   // The next item after `item` with the same tag and lower-case form, or kNone.
   int Next(int item) const { return At(item).next; }
-  // Whether the word of `item` is `word` byte for byte; `packed` is PackWord(word).
-  bool HasWord(int item, std::string_view word, const PackedWord& packed) const {
+  // Whether the word of `item` is the word of `key` byte for byte.
+  bool HasWord(int item, const FoldedKey& key) const {
     const Item& entry = At(item);
-    return entry.bytes == packed.bytes && entry.length == word.size() &&
-           (word.size() <= 8 || Word(item) == word);
+    return entry.bytes == key.Bytes() && entry.length == key.Word().size() &&
+           (entry.length <= 8 || Word(item) == key.Word());
   }
   // The word of `item` as it was filed.
   std::string_view Word(int item) const {
@@ -52,57 +64,43 @@ class FoldedIndex {
   static constexpr std::uint8_t kLowerCase = 1;
   static constexpr std::uint8_t kLowerAfterFirst = 2;
 
-  // An item keeps the first eight bytes of its word packed, as they are and in lower case, so
-  // most comparisons are of numbers; the whole words lie together in one string.
+  // An item keeps the first eight bytes of its word packed, so most comparisons are of numbers;
+  // the whole words lie together in one string.
   struct Item {
-    std::uint64_t lower;
     std::uint64_t bytes;
-    std::uint32_t tag;
     int next;
     int value;
     std::uint32_t offset;
     std::uint32_t length;
     std::uint8_t flags;
   };
-  // A slot keeps part of its group's hash, so that most probes for a missing word end without
-  // reading an item.
-  struct Slot {
-    std::uint32_t check = 0;
-    int first_item = kNone;
-  };
 
   const Item& At(int item) const { return items_[static_cast<std::size_t>(item)]; }
-  std::uint64_t Hash(std::uint32_t tag, std::string_view word, const PackedWord& packed) const;
-  bool SameLowerCase(const Item& item, std::string_view word, const PackedWord& packed) const;
-  int FindFirst(std::uint64_t hash, std::uint32_t tag, std::string_view word,
-                const PackedWord& packed) const;
-  void Place(std::uint64_t hash, int first_item);
-  // One bit per hash of the tag, the length and the first and last lower-case byte, set for
-  // every group, eight bits for each slot that may be used: most words of a text are in no
-  // group, and the filter turns them away after two table look-ups, from a bit set small enough
-  // to stay in the processor's nearest caches.
-  std::size_t FilterBit(std::uint32_t tag, std::string_view word) const {
-    std::uint64_t ends = 0;
-    if (!word.empty()) {
-      ends = static_cast<unsigned char>(cases_->Lower(word.front())) |
-             static_cast<unsigned>(static_cast<unsigned char>(cases_->Lower(word.back()))) << 8;
+  // Bits that move a word's groups under different tags apart. The word's hash is mixed already
+  // and the tag's bits are found beside it, so a probe waits for one multiplication less.
+  static std::uint64_t TagBits(std::uint32_t tag) { return tag * 0x9E3779B97F4A7C15ULL; }
+  // The slot of the group, or the free slot where it would go.
+  std::size_t SlotFor(std::uint32_t tag, const FoldedKey& key) const {
+    for (std::size_t slot = (key.Hash() ^ TagBits(tag)) & mask_;; slot = (slot + 1) & mask_) {
+      const Group& group = slots_[slot];
+      if (group.first_item == kNone ||
+          (group.lower == key.Lower() && group.length == key.Word().size() && group.tag == tag &&
+           (group.length <= 8 || SameTail(group, key))))
+        return slot;
     }
-    const std::uint64_t key = std::uint64_t{tag} << 32 | word.size() << 16 | ends;
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> filter_shift_);
   }
-  bool MayHold(std::uint32_t tag, std::string_view word) const {
-    const std::size_t bit = FilterBit(tag, word);
-    return (filter_[bit / 64] >> (bit % 64) & 1) != 0;
-  }
-  void SetFilterBit(std::uint32_t tag, std::string_view word);
+  // Whether the bytes past the first eight of a long word are those of the group's.
+  bool SameTail(const Group& group, const FoldedKey& key) const;
+  // Spreads the groups over `size` slots.
+  void Rehash(std::size_t size);
 
-  const ByteCase* cases_ = &ByteCase::Get();
   std::vector<Item> items_;
-  std::string chars_;        // the words of all items, one after another
-  std::vector<Slot> slots_;  // size a power of two, at most half of them used
+  std::string chars_;  // the words of all items, one after another
+  // Open addressing with the keys in the slots, so that a probe reads one place in memory.
+  // The size is a power of two, at most half of the slots used.
+  std::vector<Group> slots_;
+  std::size_t mask_ = 0;  // the number of slots less one
   std::size_t groups_ = 0;
-  std::vector<std::uint64_t> filter_;
-  int filter_shift_ = 64;
 };
 
 }  // namespace tokenizer

@@ -6,33 +6,29 @@
 #include <string_view>
 #include <vector>
 
+#include "tokenizer/line_output.h"
 #include "tokenizer/multi_words.h"
 #include "tokenizer/string_sink.h"
 
 namespace tokenizer {
 
-// Takes tokens one at a time and hands on the lines; Finish() after the last token.
+// Takes tokens one at a time and writes the lines; Finish() after the last token.
 class MultiWordJoiner : public StringSink {
  public:
   // Keeps references to `automaton` and `lines`.
-  MultiWordJoiner(const MultiWordAutomaton& automaton, StringSink& lines);
+  MultiWordJoiner(const MultiWordAutomaton& automaton, LineOutput& lines);
 
   void Add(std::string_view token) override;
-  // Hands on the tokens of a match that the text ended in the middle of.
+  // Leaves the tokens of a match that the text ended in the middle of as lines of their own.
   void Finish();
 
  private:
-  void HandOnPending();
-
   const MultiWordAutomaton& automaton_;
-  StringSink& lines_;
+  LineOutput& lines_;
   int state_ = 0;
-  // The tokens of the partial match, as they came, joined by spaces; each ends at its offset in
-  // `pending_ends_`.
-  std::string pending_;
-  std::vector<std::size_t> pending_ends_;
 };
 
+// The same for a whole list of tokens.
 std::vector<std::string> JoinMultiWords(const MultiWordAutomaton& automaton,
                                         const std::vector<std::string>& tokens);
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tokenizer/folded_index.h"
+#include "tokenizer/hash_filters.h"
 
 namespace tokenizer {
 
@@ -34,28 +35,48 @@ class MultiWordAutomaton {
   int FindTransition(int state, std::string_view word) const;
   // The transition a text token takes from `state`: tried with the token as it is, then in
   // lower case, then capitalised (first byte upper case, the rest lower case).
-  int FindTokenTransition(int state, std::string_view token) const;
+  int FindTokenTransition(int state, std::string_view token) const {
+    // Most tokens are turned away by the filter; only the others pay for a call.
+    if (!MayLeave(state, SketchOf(token)))
+      return kNoState;
+    return FindPassingTokenTransition(state, token);
+  }
   // The annotation of the first final entry naming `state`, in file order.
   std::optional<std::string_view> FindFinal(int state) const;
-
-  // The to-state for `word` from `state`; a missing transition is created, leading to the next
-  // new state.
-  int Follow(int state, std::string_view word);
-  void AddFinal(int state, std::string_view annotation);
 
   const std::vector<MultiWordTransition>& Transitions() const { return transitions_; }
   const std::vector<MultiWordFinal>& Finals() const { return finals_; }
 
  private:
+  friend MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes);
+
+  int FindTransition(int state, const FoldedKey& key) const;
+  // Makes room in the indexes for the transitions of so many first and further words of lines.
+  void Reserve(std::size_t first_words, std::size_t other_words);
+  // The to-state for `word` from `state`; a missing transition is created, leading to the next
+  // new state.
+  int Follow(int state, std::string_view word);
+  void AddFinal(int state, std::string_view annotation);
+  // Files the words that leave each state in its filter, once every transition is made.
+  void FilterExits();
+
   const FoldedIndex& IndexFrom(int state) const { return state == 0 ? start_index_ : index_; }
+  // Whether a word with this sketch may leave `state`.
+  bool MayLeave(int state, std::uint64_t sketch) const {
+    return exits_.MayHold(static_cast<std::uint32_t>(state), sketch);
+  }
+  // FindTokenTransition for a token that passed the filter of `state`.
+  int FindPassingTokenTransition(int state, std::string_view token) const;
 
   std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
   std::vector<MultiWordFinal> finals_;
   std::vector<int> first_final_of_state_;  // index into finals_, or -1
   // The transitions by from-state and word, with their numbers as values. Those from the start
-  // state, which every token of a text is looked up in, have a small index of their own.
+  // state, which most tokens of a text are looked up in, have a small index of their own.
   FoldedIndex start_index_;
   FoldedIndex index_;
+  // For each state, the sketches of the words that leave it.
+  HashFilters exits_;
 };
 
 // Builds the automaton from the bytes of a multi-word file. A line ends at CR LF, CR or a lone

@@ -14,27 +14,25 @@ SegmentRefiner::SegmentRefiner(const TokenizerOptions& options, const TokenizerD
       suffixes_(data.clitics.suffixes, CliticMatcher::Side::Back) {}
 
 std::string_view SegmentRefiner::Peel(std::string_view word) {
-  // A piece is never peeled off a one-byte word, so every pass leaves at least one byte.
+  if (word.empty())
+    return word;
+  // A piece is never peeled off a one-byte word, so every pass leaves at least one byte. Each
+  // test looks at the bytes before the length: most words have no punctuation, which the
+  // processor foresees, while whether a word has one byte or more is a toss-up.
   for (bool changed = true; changed;) {
     changed = false;
-    if (word.size() >= 2 && punctuation_.IsLeading(word.front())) {
+    if (punctuation_.IsLeading(word.front()) && word.size() >= 2) {
       tokens_.Add(word.substr(0, 1));
       word.remove_prefix(1);
       changed = true;
     }
-    if (word.size() >= 2 && punctuation_.IsTrailing(word.back())) {
-      trailing_.push_back(word.substr(word.size() - 1));
+    if (punctuation_.IsTrailing(word.back()) && word.size() >= 2) {
       word.remove_suffix(1);
       changed = true;
     }
-    if (word.size() >= 2 && word.back() == '.' && punctuation_.IsTrailing(word[word.size() - 2])) {
-      trailing_.push_back(word.substr(word.size() - 1));
-      const std::string_view mark = word.substr(word.size() - 2, 1);
-      word.remove_suffix(2);
-      if (word.empty())
-        word = mark;
-      else
-        trailing_.push_back(mark);
+    if (word.back() == '.' && word.size() >= 2 && punctuation_.IsTrailing(word[word.size() - 2])) {
+      // The mark and the period both trail; a word that was only these two keeps the mark.
+      word.remove_suffix(word.size() == 2 ? 1 : 2);
       changed = true;
     }
   }
@@ -49,36 +47,43 @@ void SegmentRefiner::DetachClitics(std::string_view& word) {
   }
   const std::size_t suffix = suffixes_.Match(word);
   if (suffix != CliticMatcher::kNoMatch) {
-    trailing_.push_back(word.substr(word.size() - suffix));
     word.remove_suffix(suffix);
+    suffix_length_ = suffix;
   }
 }
 
-void SegmentRefiner::Emit(std::string_view word) {
+void SegmentRefiner::Emit(std::string_view segment, std::string_view word) {
   tokens_.Add(word);
-  for (auto piece = trailing_.rbegin(); piece != trailing_.rend(); ++piece)
-    tokens_.Add(*piece);
+  // Every piece split off the end of the word is a single byte but the suffix clitic, the
+  // last piece split off and so the first in the text: so the pieces are the rest of the
+  // segment, in order.
+  std::string_view rest = segment.substr(static_cast<std::size_t>(word.end() - segment.begin()));
+  if (suffix_length_ > 0) {
+    tokens_.Add(rest.substr(0, suffix_length_));
+    rest.remove_prefix(suffix_length_);
+  }
+  for (std::size_t i = 0; i < rest.size(); ++i)
+    tokens_.Add(rest.substr(i, 1));
 }
 
 void SegmentRefiner::Add(std::string_view segment) {
-  trailing_.clear();
+  suffix_length_ = 0;
   std::string_view word = Peel(segment);
   if (data_.abbreviations.Contains(word) ||
       IsLetterPeriodSequence(word, minimum_letter_period_length_)) {
-    Emit(word);
+    Emit(segment, word);
     return;
   }
-  if (!IsNumber(word) && word.size() >= 2 && word.back() == '.' && word != "...") {
-    trailing_.push_back(word.substr(word.size() - 1));
+  if (!word.empty() && word.back() == '.' && word.size() >= 2 && word != "..." && !IsNumber(word)) {
     word.remove_suffix(1);
     if (data_.abbreviations.Contains(word)) {
-      Emit(word);
+      Emit(segment, word);
       return;
     }
   }
   if (detach_clitics_)
     DetachClitics(word);
-  Emit(word);
+  Emit(segment, word);
 }
 
 }  // namespace tokenizer

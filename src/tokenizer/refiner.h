@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 #include "tokenizer/clitic_matcher.h"
 #include "tokenizer/punctuation.h"
@@ -23,7 +22,8 @@ class SegmentRefiner : public StringSink {
  private:
   std::string_view Peel(std::string_view word);
   void DetachClitics(std::string_view& word);
-  void Emit(std::string_view word);
+  // Hands on `word`, which lies in `segment`, and the pieces split off its end.
+  void Emit(std::string_view segment, std::string_view word);
 
   const TokenizerData& data_;
   StringSink& tokens_;
@@ -32,8 +32,7 @@ class SegmentRefiner : public StringSink {
   const std::size_t minimum_letter_period_length_;
   const CliticMatcher prefixes_;
   const CliticMatcher suffixes_;
-  // Pieces split off the end of the word, the last one split off (the first in the text) last.
-  std::vector<std::string_view> trailing_;
+  std::size_t suffix_length_ = 0;  // of the suffix clitic split off the current word, or 0
 };
 
 }  // namespace tokenizer

@@ -1,5 +1,7 @@
 #include "tokenizer/segmenter.h"
 
+#include "tokenizer/word_scan.h"
+
 #include <array>
 #include <string>
 
@@ -52,11 +54,14 @@ class Segmenter {
   Segmenter(const MessageReport& report, StringSink& segments)
       : report_(report), segments_(segments) {}
 
-  void Run(std::string_view text);
+  void Run(std::string& text);
 
  private:
   std::size_t StepOutside(std::string_view text, std::size_t i);
-  std::size_t StepInside(std::string_view text, std::size_t i);
+  std::size_t StepInside(std::string& text, std::size_t i);
+  // Copies the tag so far, up to `end`, into the buffer: its next change makes it longer than
+  // it is in the text.
+  void TakeTagOutOfText(std::string_view text, std::size_t end);
   // Ends the segment made of the buffer and `run`, the bytes that follow it in the text.
   void EndSegment(std::string_view run);
   void ReportOnce(Message message);
@@ -64,8 +69,13 @@ class Segmenter {
   const MessageReport& report_;
   StringSink& segments_;
   bool inside_tag_ = false;
-  // Bytes of the current segment that are not in one piece in the text: a tag with its line
-  // ends and TABs turned into spaces, or a word that a dropped ">" cut in two.
+  // A tag is made in the text itself while its changes keep its length: TABs and CR LF pairs
+  // become spaces where they are. So a long tag, even one left open to the end of the text, is
+  // not copied.
+  bool tag_in_text_ = false;
+  std::size_t tag_start_ = 0;  // where its "<" is in the text
+  // Bytes of the current segment that are not in one piece in the text: a tag with a lone CR or
+  // LF, which turns into two spaces, or a word that a dropped ">" cut in two.
   std::string buffer_;
   bool reported_[5] = {};
 };
@@ -91,11 +101,12 @@ void Segmenter::EndSegment(std::string_view run) {
 
 std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
   const std::size_t start = i;
-  while (i < text.size() && RoleOf(kOutsideRoles, text[i]) == kOrdinary)
-    ++i;
+  i = FindWordStop(text, i);
   const std::string_view run = text.substr(start, i - start);
   if (i == text.size()) {
-    buffer_.append(run);
+    // The text's last line end is implied, so the run ends the last segment: handed on as it
+    // lies in the text, a long last word is not copied.
+    EndSegment(run);
     return i;
   }
   const char c = text[i++];
@@ -112,7 +123,8 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
     case kTagOpen:
       EndSegment(run);
       inside_tag_ = true;
-      buffer_.push_back('<');
+      tag_in_text_ = true;
+      tag_start_ = i - 1;
       break;
     case kTagClose:
       ReportOnce(Message::GtOutsideTag);
@@ -131,34 +143,60 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
   return i;
 }
 
-std::size_t Segmenter::StepInside(std::string_view text, std::size_t i) {
+void Segmenter::TakeTagOutOfText(std::string_view text, std::size_t end) {
+  if (!tag_in_text_)
+    return;
+  buffer_.assign(text.substr(tag_start_, end - tag_start_));
+  tag_in_text_ = false;
+}
+
+std::size_t Segmenter::StepInside(std::string& text, std::size_t i) {
   const std::size_t start = i;
   while (i < text.size() && RoleOf(kInsideRoles, text[i]) == kOrdinary)
     ++i;
-  buffer_.append(text.substr(start, i - start));
+  if (!tag_in_text_)
+    buffer_.append(std::string_view(text).substr(start, i - start));
   if (i == text.size())
     return i;
   const char c = text[i++];
   switch (RoleOf(kInsideRoles, c)) {
     case kBlank:
-      buffer_.push_back(' ');
+      if (tag_in_text_)
+        text[i - 1] = ' ';
+      else
+        buffer_.push_back(' ');
       break;
     case kCarriageReturn:
-      if (i < text.size() && text[i] == '\n')
+      if (i < text.size() && text[i] == '\n') {
         ++i;
+        if (tag_in_text_) {
+          text[i - 2] = ' ';
+          text[i - 1] = ' ';
+        } else {
+          buffer_.append("  ");
+        }
+        break;
+      }
+      TakeTagOutOfText(text, i - 1);
       buffer_.append("  ");
       break;
     case kLineFeed:
+      TakeTagOutOfText(text, i - 1);
       buffer_.append("  ");
       break;
     case kTagOpen:
       ReportOnce(Message::LtInTag);
-      buffer_.push_back('<');
+      if (!tag_in_text_)
+        buffer_.push_back('<');
       break;
     case kTagClose:
-      buffer_.push_back('>');
-      segments_.Add(buffer_);
-      buffer_.clear();
+      if (tag_in_text_) {
+        segments_.Add(std::string_view(text).substr(tag_start_, i - tag_start_));
+      } else {
+        buffer_.push_back('>');
+        segments_.Add(buffer_);
+        buffer_.clear();
+      }
       inside_tag_ = false;
       break;
     default:
@@ -167,22 +205,27 @@ std::size_t Segmenter::StepInside(std::string_view text, std::size_t i) {
   return i;
 }
 
-void Segmenter::Run(std::string_view text) {
+void Segmenter::Run(std::string& text) {
+  // The last line ends in CR LF too, even when the text does not. Asked before the walk, which
+  // turns the line ends inside tags into spaces.
+  const bool ends_in_line_end = !text.empty() && (text.back() == '\r' || text.back() == '\n');
   std::size_t i = 0;
   while (i < text.size())
     i = inside_tag_ ? StepInside(text, i) : StepOutside(text, i);
-  // The last line ends in CR LF too, even when the text does not.
-  const bool ends_in_line_end = !text.empty() && (text.back() == '\r' || text.back() == '\n');
-  if (!text.empty() && !ends_in_line_end && inside_tag_)
-    buffer_.append("  ");
-  if (inside_tag_)
+  if (inside_tag_) {
+    if (!text.empty() && !ends_in_line_end) {
+      TakeTagOutOfText(text, text.size());
+      buffer_.append("  ");
+    }
     ReportOnce(Message::EndInTag);
-  EndSegment({});
+  }
+  EndSegment(inside_tag_ && tag_in_text_ ? std::string_view(text).substr(tag_start_)
+                                         : std::string_view());
 }
 
 }  // namespace
 
-void SplitIntoSegments(std::string_view text, const MessageReport& report, StringSink& segments) {
+void SplitIntoSegments(std::string& text, const MessageReport& report, StringSink& segments) {
   Segmenter(report, segments).Run(text);
 }
 

@@ -2,9 +2,7 @@
 // input to the output file without a second full copy in memory.
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace tokenizer {
 
@@ -13,14 +11,6 @@ class StringSink {
   virtual ~StringSink() = default;
   // `piece` is valid only during the call.
   virtual void Add(std::string_view piece) = 0;
-};
-
-// Keeps every piece, for the list forms of the stages.
-class StringCollector : public StringSink {
- public:
-  void Add(std::string_view piece) override { pieces.emplace_back(piece); }
-
-  std::vector<std::string> pieces;
 };
 
 }  // namespace tokenizer

@@ -34,8 +34,9 @@ std::optional<TokenizeOutcome> CheckByteOrderMark(std::string_view text,
   return TokenizeOutcome::StoppedAtByteOrderMark;
 }
 
-// Runs the passes over `text` with every stage streaming into the next.
-void Tokenize(std::string_view text, const TokenizerOptions& options, const TokenizerData& data,
+// Runs the passes over `text` with every stage streaming into the next; the tags' TABs and line
+// ends become spaces in `text`.
+void Tokenize(std::string& text, const TokenizerOptions& options, const TokenizerData& data,
               const MessageReport& report, LineOutput::BlockWriter write) {
   LineOutput lines(options.convert_punctuation, std::move(write));
   std::optional<MultiWordJoiner> joiner;
@@ -62,7 +63,8 @@ TokenizedText TokenizeText(std::string_view input_bytes, const TokenizerOptions&
   if (const auto stop = CheckByteOrderMark(text, options, report))
     return {*stop, {}};
   TokenizedText result{TokenizeOutcome::Tokenized, {}};
-  Tokenize(text, options, data, report,
+  std::string changed_text(text);
+  Tokenize(changed_text, options, data, report,
            [&result](std::string_view block) { result.lines.append(block); });
   return result;
 }
@@ -70,8 +72,9 @@ TokenizedText TokenizeText(std::string_view input_bytes, const TokenizerOptions&
 TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& output_name,
                              const TokenizerOptions& options, const TokenizerData& data,
                              const MessageReport& report) {
-  const std::string input_bytes = utils::ReadWholeFile(input_name);
-  const std::string_view text = UpToFirstNul(input_bytes);
+  // Held once, and changed in place by the first pass.
+  std::string text = utils::ReadWholeFile(input_name);
+  text.resize(UpToFirstNul(text).size());
   if (const auto stop = CheckByteOrderMark(text, options, report)) {
     // Emptying the output would destroy an input that is its own output, for nothing.
     if (utils::AbsoluteName(input_name) != utils::AbsoluteName(output_name))

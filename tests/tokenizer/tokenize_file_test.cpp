@@ -133,9 +133,10 @@ TEST(TokenizeFile, WritesALongTextAsTheTextFunctionDoes) {
   TempFolder folder;
   std::string text;
   for (int i = 0; text.size() < (2 << 20); ++i)
-    text += "<s n=" + std::to_string(i) +
-            "> \x93"
-            "Don't\x94 (stop) at U.S. 1990... etc.\r\n";
+    text += "<s\tn=" + std::to_string(i) +
+            "\r\n> \x93"
+            "Don't\x94 (stop) at U.S. 1990... etc. <p\ra>\r\n";
+  text += "<left open\r\nto the end";
   utils::WriteWholeFile(folder.File("in.txt"), text);
   TokenizerOptions options = test::WithClitics();
   options.convert_punctuation = true;
@@ -145,7 +146,9 @@ TEST(TokenizeFile, WritesALongTextAsTheTextFunctionDoes) {
   TokenizeFileWithMessages(folder.File("in.txt"), folder.File("out.txt"), options, data);
   const std::string expected = test::Tokenize(text, options, data);
   EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), expected);
-  EXPECT_NE(expected.find("at U.S.\tPLACE\r\n1990..\r\n.\r\netc.\r\n"), std::string::npos);
+  EXPECT_NE(expected.find("at U.S.\tPLACE\r\n1990..\r\n.\r\netc.\r\n<p  a>\r\n<s n=1  >"),
+            std::string::npos);
+  EXPECT_TRUE(expected.ends_with("\r\n<left open  to the end  \r\n"));
 }
 
 }  // namespace

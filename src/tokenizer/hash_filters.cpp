@@ -1,0 +1,30 @@
+#include "tokenizer/hash_filters.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace tokenizer {
+
+HashFilters::HashFilters(std::uint32_t count, const std::vector<Member>& members) {
+  std::vector<std::uint64_t> sizes(count, 0);
+  for (const Member& member : members)
+    ++sizes[member.filter];
+  places_.reserve(count);
+  std::uint64_t words = 0;
+  for (std::uint64_t& size : sizes) {
+    // A power of two of 64 bits or more.
+    const std::uint64_t bit_count =
+        std::bit_ceil(std::max<std::uint64_t>(64, size * kBitsPerMember));
+    places_.push_back(Place{static_cast<std::uint32_t>(words),
+                            static_cast<std::uint32_t>(64 - std::countr_zero(bit_count))});
+    words += bit_count / 64;
+  }
+  bits_.assign(words, 0);
+  for (const Member& member : members) {
+    const Place place = places_[member.filter];
+    const std::uint64_t bit = member.hash >> place.shift;
+    bits_[place.first_word + (bit >> 6)] |= std::uint64_t{1} << (bit & 63);
+  }
+}
+
+}  // namespace tokenizer
