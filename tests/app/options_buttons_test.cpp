@@ -14,15 +14,6 @@ using test_support::ScriptedDesktop;
 
 class OptionsFileTest : public FormTest {
  protected:
-  TVandrelForm& StartReady() {
-    InstallEnglish();
-    TVandrelForm& form = Start();
-    utils::WriteWholeFile(Root() + "in.txt", "text");
-    form.InputEdit.SetText(Root() + "in.txt");
-    form.OutputEdit.SetText(Root() + "out.txt");
-    return form;
-  }
-
   std::string Save() {
     const std::string name = Root() + "options.cfg";
     desktop.dialog_answers = {name};
@@ -42,7 +33,7 @@ class OptionsFileTest : public FormTest {
 };
 
 TEST_F(OptionsFileTest, SavesTheDefaultsInKeyOrder) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   const std::string in = form.InputEdit.Text();
   const std::string out = form.OutputEdit.Text();
   EXPECT_EQ(Save(),
@@ -62,7 +53,7 @@ TEST_F(OptionsFileTest, SavesTheDefaultsInKeyOrder) {
 }
 
 TEST_F(OptionsFileTest, SavesOnlyTheChoicesInEffect) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.TaskRadioGroup.ClickItem(1);
   EXPECT_EQ(Save(),
             "# Options file for Vandrel\r\nLang=english\r\nTask=probtree\r\n"
@@ -87,7 +78,7 @@ TEST_F(OptionsFileTest, SavesOnlyTheChoicesInEffect) {
 }
 
 TEST_F(OptionsFileTest, SavesANewLanguageAsTyped) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.OtherLangEdit.SetText("Welsh");
   form.LangRadioGroup.ClickItem(8);
   std::string saved = Save();
@@ -102,7 +93,7 @@ TEST_F(OptionsFileTest, SavesANewLanguageAsTyped) {
 }
 
 TEST_F(OptionsFileTest, SavesUnderTheNameAsTyped) {
-  StartReady();
+  StartVerifiable();
   desktop.dialog_answers = {Root() + "settings"};
   Form().SaveButton.Click();
   EXPECT_TRUE(utils::FileExists(Root() + "settings"));
@@ -110,7 +101,7 @@ TEST_F(OptionsFileTest, SavesUnderTheNameAsTyped) {
 }
 
 TEST_F(OptionsFileTest, CancellingEitherDialogChangesNothing) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.SaveButton.Click();
   form.LoadButton.Click();
   form.GermanImage.Click();
@@ -126,7 +117,7 @@ TEST_F(OptionsFileTest, CancellingEitherDialogChangesNothing) {
 }
 
 TEST_F(OptionsFileTest, AFailedSaveLeavesTheEarlierFileUntouched) {
-  StartReady();
+  StartVerifiable();
   const std::string name = Root() + "options.cfg";
   const std::string earlier = "# Options file for Vandrel\r\nLang=german\r\n";
   utils::WriteWholeFile(name, earlier);
@@ -137,7 +128,7 @@ TEST_F(OptionsFileTest, AFailedSaveLeavesTheEarlierFileUntouched) {
 }
 
 TEST_F(OptionsFileTest, ReportsEveryBadLineInFileOrderAndAppliesTheRest) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   const std::vector<std::string> shown = Load(
       "no equals sign\r\n   \r\nlang=german\r\nLang =german\r\nWriteQuiet=Yes\r\n"
       "WriteQuiet= Y\r\nWriteToken=n\r\nTrainCoding=latin-1\r\nTask=SUFTREE\r\n"
@@ -157,7 +148,7 @@ TEST_F(OptionsFileTest, ReportsEveryBadLineInFileOrderAndAppliesTheRest) {
 }
 
 TEST_F(OptionsFileTest, ShowsTheLineMessagesInGermanWhenTheWindowIs) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.GermanImage.Click();
   EXPECT_EQ(Load("x\r\nKey=1\r\nWriteQuiet=?\r\n"),
             (std::vector<std::string>{
@@ -167,7 +158,7 @@ TEST_F(OptionsFileTest, ShowsTheLineMessagesInGermanWhenTheWindowIs) {
 }
 
 TEST_F(OptionsFileTest, ReadsTheLanguageInAnyCase) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   const char* names[] = {"english", "french",  "german",    "italian",
                          "spanish", "russian", "bulgarian", "dutch"};
   for (int item = 7; item >= 0; --item) {
@@ -191,7 +182,7 @@ TEST_F(OptionsFileTest, ReadsTheLanguageInAnyCase) {
 }
 
 TEST_F(OptionsFileTest, AnEmptyLanguageAsksForTheName) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   desktop.actions_while_waiting = {[&] {
     form.OtherLangEdit.SetText("Basque");
     form.OtherLangEdit.LeaveFocus();
@@ -202,7 +193,7 @@ TEST_F(OptionsFileTest, AnEmptyLanguageAsksForTheName) {
 }
 
 TEST_F(OptionsFileTest, ClosingTheWindowWhileTheLoadAsksForANameEndsTheLoad) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.InputEdit.SetText("");
   desktop.actions_while_waiting = {[&] { form.Close(); }};
   const std::vector<std::string> shown = Load("Lang=\r\nWriteQuiet=Y\r\n");
@@ -212,7 +203,7 @@ TEST_F(OptionsFileTest, ClosingTheWindowWhileTheLoadAsksForANameEndsTheLoad) {
 }
 
 TEST_F(OptionsFileTest, TakesValuesAsWritten) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.SGMLCheckBox.Click();
   form.EOSCheckBox.Click();
   Load("ReadEOSTag=<s type=end>\r\nWriteFile=\r\nReadFile=" + form.InputEdit.Text() +
@@ -230,14 +221,14 @@ TEST_F(OptionsFileTest, TakesValuesAsWritten) {
 }
 
 TEST_F(OptionsFileTest, ANumberInAnotherNotationIsReportedWhileReading) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   const std::vector<std::string> shown = Load("WritePOSFactor=0,5\r\nTagReplaceBy=0.2\r\n");
   EXPECT_EQ(form.ProbFactorEdit.Text(), "0,5");
   EXPECT_EQ(shown, std::vector<std::string>{"Invalid probability factor for outputting tags."});
 }
 
 TEST_F(OptionsFileTest, ReadsLinesEndedByLfAloneAndStopsAtCtrlZ) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   Load("# Options file for Vandrel\nWriteQuiet=Y\nTask=probtree\n");
   EXPECT_TRUE(form.QuietCheckBox.Checked());
   EXPECT_EQ(form.TaskRadioGroup.ItemIndex(), 1);
@@ -247,7 +238,7 @@ TEST_F(OptionsFileTest, ReadsLinesEndedByLfAloneAndStopsAtCtrlZ) {
 }
 
 TEST_F(OptionsFileTest, AnEmptyFileChangesNothingButStillVerifies) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.InputEdit.SetText("");
   EXPECT_EQ(Load(""), std::vector<std::string>{"No input file named.\r\n\r\n"});
   EXPECT_EQ(Load("# Options file for Vandrel\r\n"),
@@ -257,13 +248,13 @@ TEST_F(OptionsFileTest, AnEmptyFileChangesNothingButStillVerifies) {
 }
 
 TEST_F(OptionsFileTest, AFileThatCannotBeReadEndsTheLoad) {
-  StartReady();
+  StartVerifiable();
   desktop.dialog_answers = {Root() + "missing.cfg"};
   EXPECT_THROW(Form().LoadButton.Click(), std::runtime_error);
 }
 
 TEST_F(OptionsFileTest, LineOrderMatters) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.TokRadioButton3.Click();
   Load("IONames=Y\r\n");
   EXPECT_TRUE(form.TokRadioButton1.Checked());
@@ -340,7 +331,7 @@ std::string SavedControls(TVandrelForm& form, const std::string& saved) {
 }
 
 TEST_F(OptionsFileTest, LoadingASavedFileRestoresEveryControlItHasALineFor) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   utils::WriteWholeFile(LibFile("french-abbreviations"), "M.\r\n");
   form.OtherLangEdit.SetText("Welsh");
   std::vector<std::function<void()>> actions = {

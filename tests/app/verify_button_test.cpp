@@ -7,21 +7,10 @@ namespace app {
 namespace {
 
 using test_support::FormTest;
-
-class VerifyButtonTest : public FormTest {
- protected:
-  TVandrelForm& StartReady() {
-    InstallEnglish();
-    TVandrelForm& form = Start();
-    utils::WriteWholeFile(Root() + "in.txt", "text");
-    form.InputEdit.SetText(Root() + "in.txt");
-    form.OutputEdit.SetText(Root() + "out.txt");
-    return form;
-  }
-};
+using VerifyButtonTest = FormTest;
 
 TEST_F(VerifyButtonTest, ConfirmsWhenEverythingIsInOrder) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.VerifyButton.Click();
   EXPECT_EQ(desktop.messages, std::vector<std::string>{"Program options verified."});
   form.GermanImage.Click();
@@ -32,7 +21,7 @@ TEST_F(VerifyButtonTest, ConfirmsWhenEverythingIsInOrder) {
 }
 
 TEST_F(VerifyButtonTest, ShowsTheProblemsAndNoConfirmation) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.InputEdit.SetText("");
   form.OutputEdit.SetText("");
   EXPECT_FALSE(form.VerifyOptions());
@@ -42,7 +31,7 @@ TEST_F(VerifyButtonTest, ShowsTheProblemsAndNoConfirmation) {
 }
 
 TEST_F(VerifyButtonTest, LooksOnlyAtChoicesInEffect) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.OwnProgramEdit.SetText("missing.exe");
   form.AuxLexEdit.SetText("missing.lex");
   desktop.messages.clear();
@@ -64,7 +53,7 @@ TEST_F(VerifyButtonTest, LooksOnlyAtChoicesInEffect) {
 }
 
 TEST_F(VerifyButtonTest, TheParameterFileFollowsTheLanguage) {
-  TVandrelForm& form = StartReady();
+  TVandrelForm& form = StartVerifiable();
   form.OtherLangEdit.SetText("Xyz");
   form.LangRadioGroup.ClickItem(8);
   EXPECT_FALSE(form.VerifyOptions());

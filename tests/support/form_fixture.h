@@ -38,6 +38,17 @@ class FormTest : public ::testing::Test {
     return *form_;
   }
 
+  // Starts an English installation whose input file exists and whose output is named, so that
+  // verification finds nothing to report.
+  app::TVandrelForm& StartVerifiable() {
+    InstallEnglish();
+    app::TVandrelForm& form = Start();
+    utils::WriteWholeFile(Root() + "in.txt", "text");
+    form.InputEdit.SetText(Root() + "in.txt");
+    form.OutputEdit.SetText(Root() + "out.txt");
+    return form;
+  }
+
   void SetUp() override {
     MakeFolder(root_.Path() + "bin");
     MakeFolder(root_.Path() + "lib");
