@@ -37,7 +37,7 @@ inline void CopyBytes(char* to, const char* from, std::size_t size) {
   }
 }
 
-class LineOutput : public StringSink {
+class LineOutput final : public StringSink {
  public:
   using BlockWriter = std::function<void(std::string_view)>;
 

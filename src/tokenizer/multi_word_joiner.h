@@ -13,7 +13,7 @@
 namespace tokenizer {
 
 // Takes tokens one at a time and writes the lines; Finish() after the last token.
-class MultiWordJoiner : public StringSink {
+class MultiWordJoiner final : public StringSink {
  public:
   // Keeps references to `automaton` and `lines`.
   MultiWordJoiner(const MultiWordAutomaton& automaton, LineOutput& lines);

@@ -11,7 +11,7 @@
 
 namespace tokenizer {
 
-class SegmentRefiner : public StringSink {
+class SegmentRefiner final : public StringSink {
  public:
   // Keeps references to `data` and `tokens`.
   SegmentRefiner(const TokenizerOptions& options, const TokenizerData& data, StringSink& tokens);
