@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
@@ -40,9 +41,12 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || output.empty())
+  ChildResult result{0, 0, static_cast<double>(usage.ru_maxrss) / 1024.0};
+  std::istringstream times(output);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+      !(times >> result.seconds >> result.loading_seconds))
     throw std::runtime_error("the measurement failed");
-  return {std::stod(output), static_cast<double>(usage.ru_maxrss) / 1024.0};
+  return result;
 }
 
 }  // namespace bench
