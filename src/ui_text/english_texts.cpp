@@ -1,6 +1,7 @@
 #include "ui_text/text_set.h"
 
 #include "ui_text/text_set_builder.h"
+#include "ui_text/version.h"
 
 namespace ui_text {
 
@@ -138,7 +139,7 @@ const TextSet& EnglishTextSet() {
                {"none", "proto format", "gramotron format", "proto format + probabilities"}},
           },
       .credits = "Tagger engine Vandrel by its authors. Windows interface by the winvandrel "
-                 "developers. Version for Windows of 8 December 2026.",
+                 "developers. Version " VANDREL_VERSION " for Windows of 8 December 2026.",
       .named =
           {
               .VerifiedMsg = "Program options verified.",

@@ -1,6 +1,7 @@
 #include "ui_text/text_set.h"
 
 #include "ui_text/text_set_builder.h"
+#include "ui_text/version.h"
 
 namespace ui_text {
 
@@ -162,8 +163,9 @@ const TextSet& GermanTextSet() {
                {"keine Information", "proto-Format", "gramotron-Format",
                 "proto-Format + Wahrsch."}},
           },
-      .credits = "Tagger Vandrel von seinen Autoren. Windows-Oberfläche von den "
-                 "winvandrel-Entwicklern. Windows-Version vom 8. Dezember 2026.",
+      .credits =
+          "Tagger Vandrel von seinen Autoren. Windows-Oberfläche von den "
+          "winvandrel-Entwicklern. Windows-Version " VANDREL_VERSION " vom 8. Dezember 2026.",
       .named =
           {
               .VerifiedMsg = "Programmoptionen geprüft.",

@@ -19,6 +19,15 @@ namespace {
 
 constexpr char kWindowClass[] = "VandrelMainWindow";
 constexpr int kFontHeight = -11;
+// The icon resource of winvandrel.exe; programs without it (the tests) show Windows' own.
+constexpr WORD kProgramIcon = 1;
+
+HICON ProgramIcon(HINSTANCE instance, int size_metric) {
+  const int size = ::GetSystemMetrics(size_metric);
+  HICON icon = static_cast<HICON>(
+      ::LoadImageA(instance, MAKEINTRESOURCEA(kProgramIcon), IMAGE_ICON, size, size, 0));
+  return icon ? icon : ::LoadIconA(nullptr, IDI_APPLICATION);
+}
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXA existing{};
@@ -29,7 +38,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
-  window_class.hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
+  window_class.hIcon = ProgramIcon(instance, SM_CXICON);
+  window_class.hIconSm = ProgramIcon(instance, SM_CXSMICON);
   window_class.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   window_class.lpszClassName = kWindowClass;
