@@ -116,10 +116,6 @@ std::string EscapePercentSigns(std::string_view command_line) {
   return escaped;
 }
 
-std::string BatchFileText(std::string_view oem_command_line) {
-  return "@echo off\r\n" + std::string(oem_command_line) + "\r\npause\r\n";
-}
-
 std::string OwnProgramCommandLine(std::string_view command, std::string_view input_name,
                                   std::string_view output_path) {
   return std::string(command) + " " + QuotedIfBlank(input_name) + " " + QuotedIfBlank(output_path);

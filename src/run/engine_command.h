@@ -63,9 +63,6 @@ std::string TreeCommandLine(const InstallationFolders& folders, std::string_view
 // Doubles every % so the command interpreter does not expand it.
 std::string EscapePercentSigns(std::string_view command_line);
 
-// The three lines of the batch file, each ended by CR LF.
-std::string BatchFileText(std::string_view oem_command_line);
-
 // The user's own program started with the input name and the path of its output file; both are
 // quoted when they hold a blank.
 std::string OwnProgramCommandLine(std::string_view command, std::string_view input_name,

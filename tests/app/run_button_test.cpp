@@ -111,21 +111,6 @@ TEST_F(RunTest, PrintsATreeFromTheRootFolder) {
   ExpectRunEndedNormally();
 }
 
-TEST_F(RunTest, TagsTheFilesOfAListInItsFolder) {
-  TVandrelForm& form = StartReady();
-  std::filesystem::create_directories(Root() + "lists");
-  utils::WriteWholeFile(Root() + "lists/pairs.txt", "a.txt b.txt\r\n");
-  form.FilesCheckBox.Click();
-  form.InputEdit.SetText(Root() + "lists/pairs.txt");
-  form.RunButton.Click();
-  ASSERT_EQ(engine_runs.size(), 1u);
-  EXPECT_EQ(engine_runs[0].engine_line, Engine() + "  -token -lemma -files pairs.txt");
-  EXPECT_EQ(engine_runs[0].working_folder, Root() + "lists/");
-  EXPECT_FALSE(engine_runs[0].tokenizer_output_there);
-  EXPECT_TRUE(utils::FileExists(Root() + "lists/pairs.txt"));
-  ExpectRunEndedNormally();
-}
-
 TEST_F(RunTest, InPairwiseModeNoTokenizerRunsWhateverButtonIsChecked) {
   TVandrelForm& form = StartReady();
   utils::WriteWholeFile(Root() + "pairs.txt", "a.txt b.txt\r\n");
@@ -136,15 +121,6 @@ TEST_F(RunTest, InPairwiseModeNoTokenizerRunsWhateverButtonIsChecked) {
   ASSERT_EQ(desktop.commands.size(), 1u);
   EXPECT_EQ(engine_runs[0].engine_line, Engine() + "  -token -lemma -files pairs.txt");
   EXPECT_TRUE(utils::FileExists(Root() + "pairs.txt"));
-}
-
-TEST_F(RunTest, WithoutTokenizationTheEngineReadsTheInputItself) {
-  TVandrelForm& form = StartReady();
-  form.TokRadioButton1.Click();
-  form.RunButton.Click();
-  EXPECT_EQ(engine_runs[0].engine_line, Engine() + " " + Input() + " res.txt -token -lemma");
-  EXPECT_TRUE(utils::FileExists(Input()));
-  ExpectRunEndedNormally();
 }
 
 TEST_F(RunTest, TheOwnProgramWritesTheEngineInput) {
@@ -225,19 +201,6 @@ TEST_F(RunTest, NumbersReachTheEngineWithAPeriod) {
   form.RunButton.Click();
   EXPECT_EQ(engine_runs[0].engine_line,
             Engine() + " " + Input() + " res.txt -token -lemma -sgml -threshold 0.25");
-}
-
-TEST_F(RunTest, NamesWithBlanksOrAmpersandsAreQuoted) {
-  TVandrelForm& form = StartReady();
-  std::filesystem::create_directories(Root() + "R&D texts");
-  utils::WriteWholeFile(Root() + "R&D texts/in 1.txt", "Text.\r\n");
-  form.TokRadioButton1.Click();
-  form.InputEdit.SetText(Root() + "R&D texts/in 1.txt");
-  form.OutputEdit.SetText(Root() + "R&D texts/res 100%.txt");
-  form.RunButton.Click();
-  EXPECT_EQ(engine_runs[0].engine_line,
-            Engine() + " \"" + Root() + "R&D texts/in 1.txt\" \"res 100%%.txt\" -token -lemma");
-  EXPECT_EQ(engine_runs[0].working_folder, Root() + "R&D texts/");
 }
 
 TEST_F(RunTest, AByteOrderMarkEndsTheRunBeforeTheEngine) {

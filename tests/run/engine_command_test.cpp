@@ -152,11 +152,6 @@ TEST(CommandLine, KeepsNamesWithBlanksAndSpecialCharactersTogether) {
   EXPECT_EQ(EscapePercentSigns("\"C:\\100%\\vandrel\" a%b% c"), "\"C:\\100%%\\vandrel\" a%%b%% c");
 }
 
-TEST(BatchFile, HasThreeLinesEndedByCrLf) {
-  EXPECT_EQ(BatchFileText("\"D:\\tools\\bin\\vandrel\" x"),
-            "@echo off\r\n\"D:\\tools\\bin\\vandrel\" x\r\npause\r\n");
-}
-
 TEST(OwnProgram, GetsItsTwoFilesQuotedWhenTheyHoldABlank) {
   EXPECT_EQ(OwnProgramCommandLine("tok.exe -x", "D:\\texts\\in.txt", "D:\\out\\workfile0.txt"),
             "tok.exe -x D:\\texts\\in.txt D:\\out\\workfile0.txt");
