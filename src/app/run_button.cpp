@@ -1,8 +1,9 @@
-// A tagging run: the form reads its controls, asks for the run's plan and executes it through
-// the desktop.
+// A run: the form reads its controls, asks for the run's plan, checks it and executes it
+// through the desktop.
 #include "app/vandrel_form.h"
 #include "run/language_files.h"
 #include "run/own_program.h"
+#include "run/plan_checks.h"
 #include "run/run_executor.h"
 #include "tokenizer/tokenizer.h"
 #include "utils/files.h"
@@ -17,8 +18,20 @@ bool InEffect(const widgets::CheckBox& box) {
 }  // namespace
 
 void TVandrelForm::RunButtonClick() {
-  if (!VerifyOptions())
+  if (VerifyOptions())
+    RunEngine();
+}
+
+void TVandrelForm::RunEngine() {
+  // Everything is planned and checked before anything is written.
+  const run::RunPlan plan =
+      run::PlanRun(RunChoices(), {Folders(), LanguageName, RootFolder + "batchtemp.bat"});
+  if (const std::optional<std::string> problem = run::RunPlanProblem(plan, Texts)) {
+    desktop_.ShowMessage(*problem);
     return;
+  }
+  const std::string batch_text = BatchFileText(plan);
+
   RunButton.SetEnabled(false);
   ExitButton.SetEnabled(false);
   desktop_.SetBusyPointer(true);
@@ -33,13 +46,6 @@ void TVandrelForm::RunButtonClick() {
       form.ExitButton.SetEnabled(true);
     }
   } run_end{*this};
-  RunEngine();
-}
-
-void TVandrelForm::RunEngine() {
-  const run::RunPlan plan =
-      run::PlanRun(RunChoices(), {Folders(), LanguageName, RootFolder + "batchtemp.bat"});
-  const std::string batch_text = BatchFileText(plan);
   const auto tokenize = [this](const std::string& input, const std::string& output) {
     return Tokenize(input, output);
   };
@@ -147,11 +153,7 @@ std::string TVandrelForm::BatchFileText(const run::RunPlan& plan) {
   for (const std::string& line : plan.batch_lines) {
     const std::string oem = desktop_.AnsiToOem(line);
     if (desktop_.OemToAnsi(oem) != line) {
-      throw std::runtime_error(
-          "The engine's command line holds characters that the console's code page cannot "
-          "show, so the engine would be given other names; rename the files or folders to use "
-          "other characters: " +
-          plan.engine_command_line);
+      throw std::runtime_error(Texts.ConsoleCodePagePart + plan.engine_command_line);
     }
     text += oem + "\r\n";
   }

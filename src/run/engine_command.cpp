@@ -13,10 +13,6 @@ std::string EngineName(const InstallationFolders& folders) {
   return Quoted(folders.RootFolder + folders.BinSubfolder + "vandrel");
 }
 
-std::string QuotedIfBlank(std::string_view value) {
-  return value.find(' ') == std::string_view::npos ? std::string(value) : Quoted(value);
-}
-
 }  // namespace
 
 std::string ToEngineNumber(std::string_view text, char decimal_separator) {
@@ -118,7 +114,8 @@ std::string EscapePercentSigns(std::string_view command_line) {
 
 std::string OwnProgramCommandLine(std::string_view command, std::string_view input_name,
                                   std::string_view output_path) {
-  return std::string(command) + " " + QuotedIfBlank(input_name) + " " + QuotedIfBlank(output_path);
+  return std::string(command) + " " + BatchArgument(input_name, "input file name") + " " +
+         BatchArgument(output_path, "own program's output file name");
 }
 
 }  // namespace run

@@ -14,6 +14,13 @@ namespace utils {
 // True when `name` is an existing file; a folder does not count.
 bool FileExists(const std::string& name);
 
+// True when `name` is an existing folder.
+bool FolderExists(const std::string& name);
+
+// True when both names reach one existing file, however they are spelled (links included);
+// false when either is missing.
+bool SameFile(const std::string& a, const std::string& b);
+
 std::string ReadWholeFile(const std::string& name);
 
 // Creates or replaces `name` with `bytes`.

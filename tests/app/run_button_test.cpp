@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "support/form_fixture.h"
+#include "ui_text/text_set.h"
 #include "utils/files.h"
 
 namespace app {
@@ -252,6 +253,78 @@ TEST_F(RunTest, AValueWithADoubleQuoteEndsTheRunBeforeAnythingIsWritten) {
   }
   EXPECT_TRUE(desktop.commands.empty());
   EXPECT_FALSE(utils::FileExists(Out("workfile1.txt")));
+}
+
+// A run that would write over or delete a file of the user's, or write into a folder that is not
+// there, is refused before anything is written, with a message naming the file or folder.
+TEST_F(RunTest, RefusesToTouchTheUsersFilesOrAMissingFolder) {
+  const ui_text::NamedTexts& texts = ui_text::EnglishTextSet().named;
+  const auto work_file = [&](const std::string& name) {
+    return texts.FilePart + name + texts.WorkFilePart;
+  };
+  std::filesystem::create_directories(Root() + "lists");
+  utils::WriteWholeFile(Root() + "tok.exe", "program");
+  std::filesystem::create_symlink(Input(), Root() + "texts/link.txt");
+  struct Case {
+    const char* label;
+    widgets::RadioButton TVandrelForm::*tokenizer;
+    bool pairwise;
+    std::string input;  // created with the user's text when it is not there
+    std::string output;
+    std::string message;  // empty: the run goes ahead
+  };
+  const Case cases[] = {
+      {"InputIsTheTokenizerOutput", &TVandrelForm::TokRadioButton2, false, Out("workfile1.txt"),
+       Out("res.txt"), work_file(Out("workfile1.txt"))},
+      {"InputIsTheOwnProgramOutput", &TVandrelForm::TokRadioButton3, false, Out("workfile0.txt"),
+       Out("res.txt"), work_file(Out("workfile0.txt"))},
+      {"OutputIsTheTokenizerOutput", &TVandrelForm::TokRadioButton2, false, Input(),
+       Out("workfile1.txt"), work_file(Out("workfile1.txt"))},
+      {"OutputIsTheOwnProgramOutputSpelledOtherwise", &TVandrelForm::TokRadioButton4, false,
+       Input(), Out("WorkFile0.TXT."), work_file(Out("WorkFile0.TXT."))},
+      {"OutputIsTheBatchFile", &TVandrelForm::TokRadioButton1, false, Input(),
+       Root() + "batchtemp.bat", work_file(Root() + "batchtemp.bat")},
+      {"ListIsTheBatchFile", &TVandrelForm::TokRadioButton2, true, Root() + "batchtemp.bat", "",
+       work_file(Root() + "batchtemp.bat")},
+      {"OutputIsTheInputThroughAnotherName", &TVandrelForm::TokRadioButton1, false, Input(),
+       Root() + "texts/./in.txt",
+       texts.FilePart + Root() + "texts/./in.txt" + texts.OutputIsInputPart},
+      {"OutputIsTheInputThroughALink", &TVandrelForm::TokRadioButton2, false, Input(),
+       Root() + "texts/link.txt",
+       texts.FilePart + Root() + "texts/link.txt" + texts.OutputIsInputPart},
+      {"OutputFolderIsMissing", &TVandrelForm::TokRadioButton2, false, Input(),
+       Root() + "missing/res.txt",
+       texts.FolderPart + Root() + "missing/" + texts.FolderMissingPart},
+      {"AWorkFileNameInAnotherFolderIsTheUsersOwn", &TVandrelForm::TokRadioButton2, false,
+       Root() + "texts/workfile1.txt", Out("res.txt"), ""},
+  };
+  TVandrelForm& form = StartReady();
+  form.OwnProgramEdit.SetText(Root() + "tok.exe");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    if (!utils::FileExists(c.input))
+      utils::WriteWholeFile(c.input, "The user's text.\r\n");
+    const std::string before = utils::ReadWholeFile(c.input);
+    (form.*c.tokenizer).Click();
+    form.FilesCheckBox.SetChecked(c.pairwise);
+    form.InputEdit.SetText(c.input);
+    form.OutputEdit.SetText(c.output);
+    desktop.messages.clear();
+    desktop.commands.clear();
+    desktop.pointer_changes.clear();
+    form.RunButton.Click();
+    if (c.message.empty()) {
+      EXPECT_EQ(desktop.messages.back(), "Vandrel finished");
+    } else {
+      EXPECT_EQ(desktop.messages, std::vector<std::string>{c.message});
+      EXPECT_TRUE(desktop.commands.empty());
+      EXPECT_TRUE(desktop.pointer_changes.empty());
+      EXPECT_FALSE(utils::FileExists(Out("res.txt")));
+    }
+    EXPECT_EQ(utils::ReadWholeFile(c.input), before);
+    if (c.input != Input())
+      utils::DeleteFileQuietly(c.input);
+  }
 }
 
 TEST_F(RunTest, TheWindowCannotCloseWhileARunIsInProgress) {

@@ -249,7 +249,7 @@ TEST(RunPlan, RefusesAnArgumentThatNoQuotingPassesThrough) {
   choices.input_name = "D:\\texts\\a\"b.txt";
   choices.output_name = "D:\\out\\res.txt";
   choices.own_program_command = kOwnTokenizer;
-  for (const Tokenization tokenization : {Tokenization::None}) {
+  for (const Tokenization tokenization : {Tokenization::None, Tokenization::OwnProgram}) {
     choices.tokenization = tokenization;
     try {
       PlanRun(choices, kTools);
