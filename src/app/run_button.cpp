@@ -1,6 +1,7 @@
 // A run: the form reads its controls, asks for the run's plan, checks it and executes it
 // through the desktop.
 #include "app/vandrel_form.h"
+#include "run/batch_file.h"
 #include "run/language_files.h"
 #include "run/own_program.h"
 #include "run/plan_checks.h"
@@ -23,9 +24,11 @@ void TVandrelForm::RunButtonClick() {
 }
 
 void TVandrelForm::RunEngine() {
-  // Everything is planned and checked before anything is written.
+  // Nothing is written before the plan has passed its checks but the batch file's new, empty
+  // file in the temporary folder, which goes again with `batch_file` however the run ends.
+  run::BatchFile batch_file(desktop_.TemporaryFolder(), RootFolder);
   const run::RunPlan plan =
-      run::PlanRun(RunChoices(), {Folders(), LanguageName, RootFolder + "batchtemp.bat"});
+      run::PlanRun(RunChoices(), {Folders(), LanguageName, batch_file.Name()});
   if (const std::optional<std::string> problem = run::RunPlanProblem(plan, Texts)) {
     desktop_.ShowMessage(*problem);
     return;
@@ -49,7 +52,7 @@ void TVandrelForm::RunEngine() {
   const auto tokenize = [this](const std::string& input, const std::string& output) {
     return Tokenize(input, output);
   };
-  if (run::ExecuteRun(plan, batch_text, desktop_, tokenize))
+  if (run::ExecuteRun(plan, batch_text, batch_file, desktop_, tokenize))
     desktop_.ShowMessage(Texts.FinishedMsg);
 }
 

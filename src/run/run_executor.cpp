@@ -22,8 +22,8 @@ bool DeletedAfter(const WorkFile& file, RunStep step) {
 
 }  // namespace
 
-bool ExecuteRun(const RunPlan& plan, std::string_view batch_text, widgets::Desktop& desktop,
-                const TokenizeStep& tokenize) {
+bool ExecuteRun(const RunPlan& plan, std::string_view batch_text, BatchFile& batch_file,
+                widgets::Desktop& desktop, const TokenizeStep& tokenize) {
   utils::SetCurrentFolder(plan.work_folder);
   if (!plan.own_program_command_line.empty()) {
     // A stale output of an earlier run must not reach the next step if the program writes nothing.
@@ -40,8 +40,9 @@ bool ExecuteRun(const RunPlan& plan, std::string_view batch_text, widgets::Deskt
       return false;
     }
   }
-  utils::WriteWholeFile(plan.batch_file, batch_text);
-  desktop.RunCommand('"' + plan.batch_file + '"', plan.batch_working_folder);
+  batch_file.Write(batch_text);
+  desktop.RunCommand('"' + batch_file.Name() + '"', plan.batch_working_folder);
+  batch_file.Delete();
   DeleteWorkFiles(plan, DeletedAfter, RunStep::Engine);
   return true;
 }

@@ -30,6 +30,10 @@ void WriteWholeFile(const std::string& name, std::string_view bytes);
 // On failure `name` is untouched and no temporary file stays behind.
 void ReplaceFileSafely(const std::string& name, std::string_view bytes);
 
+// Creates `name` as a new, empty file; false when it cannot, a file of that name being there
+// already included. Never replaces a file, so two programs never get the same one.
+bool CreateNewFile(const std::string& name);
+
 // Deletes `name`; a file that is not there or cannot be deleted is no failure.
 void DeleteFileQuietly(const std::string& name);
 

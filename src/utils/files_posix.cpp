@@ -122,6 +122,11 @@ std::string ReadWholeFile(const std::string& name) {
   return bytes;
 }
 
+bool CreateNewFile(const std::string& name) {
+  const int descriptor = ::open(NativeName(name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+  return descriptor >= 0 && ::close(descriptor) == 0;
+}
+
 void DeleteFileQuietly(const std::string& name) {
   ::unlink(NativeName(name).c_str());
 }

@@ -127,6 +127,12 @@ std::string ReadWholeFile(const std::string& name) {
   return bytes;
 }
 
+bool CreateNewFile(const std::string& name) {
+  const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  return handle != INVALID_HANDLE_VALUE && ::CloseHandle(handle) != 0;
+}
+
 void DeleteFileQuietly(const std::string& name) {
   ::DeleteFileA(name.c_str());
 }

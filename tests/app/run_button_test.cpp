@@ -29,6 +29,8 @@ class RunTest : public FormTest {
     InstallEnglish();
     std::filesystem::create_directories(Root() + "texts");
     std::filesystem::create_directories(Root() + "out");
+    std::filesystem::create_directories(Root() + "temp");
+    desktop.temporary_folder = Root() + "temp/";
     utils::WriteWholeFile(Input(), "Hello, world.\r\n");
     desktop.on_command = [this](const ScriptedDesktop::Command& command) { Record(command); };
   }
@@ -38,7 +40,8 @@ class RunTest : public FormTest {
   std::string Engine() const {
     return "\"" + Root() + "bin/vandrel\" \"" + Root() + "lib/english.par\"";
   }
-  std::string BatchCommand() const { return "\"" + Root() + "batchtemp.bat\""; }
+  // A run's batch file is the first free name in the temporary folder.
+  std::string BatchFile() const { return Root() + "temp/vandrel-1.bat"; }
 
   TVandrelForm& StartReady() {
     TVandrelForm& form = Start();
@@ -48,7 +51,10 @@ class RunTest : public FormTest {
   }
 
   void Record(const ScriptedDesktop::Command& command) {
-    if (command.command_line != BatchCommand()) {
+    const bool batch = command.command_line.size() > 6 &&
+                       command.command_line.ends_with(".bat\"") &&
+                       command.command_line.front() == '"';
+    if (!batch) {
       if (own_program_output)
         utils::WriteWholeFile(command.working_folder + "workfile0.txt", *own_program_output);
       return;
@@ -56,10 +62,11 @@ class RunTest : public FormTest {
     EngineRun run;
     run.command_line = command.command_line;
     run.working_folder = command.working_folder;
-    const std::string batch = utils::ReadWholeFile(Root() + "batchtemp.bat");
-    EXPECT_EQ(batch.substr(0, 11), "@echo off\r\n");
-    EXPECT_EQ(batch.substr(batch.size() - 9), "\r\npause\r\n");
-    run.engine_line = batch.substr(11, batch.size() - 20);
+    const std::string text =
+        utils::ReadWholeFile(command.command_line.substr(1, command.command_line.size() - 2));
+    EXPECT_EQ(text.substr(0, 11), "@echo off\r\n");
+    EXPECT_EQ(text.substr(text.size() - 9), "\r\npause\r\n");
+    run.engine_line = text.substr(11, text.size() - 20);
     const std::string folder =
         command.working_folder.empty() ? utils::CurrentFolder() : command.working_folder;
     run.tokenizer_output_there = utils::FileExists(folder + "workfile1.txt");
@@ -75,6 +82,8 @@ class RunTest : public FormTest {
     EXPECT_EQ(desktop.pointer_changes, (std::vector<bool>{true, false}));
     EXPECT_TRUE(form.RunButton.Enabled());
     EXPECT_TRUE(form.ExitButton.Enabled());
+    EXPECT_EQ(engine_runs.back().command_line, '"' + BatchFile() + '"');
+    EXPECT_FALSE(utils::FileExists(BatchFile()));
     EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
   }
 
@@ -214,15 +223,42 @@ TEST_F(RunTest, AByteOrderMarkEndsTheRunBeforeTheEngine) {
             std::vector<std::string>{"Text " + Input() + " is in Unicode UTF8 - convert to ANSI"});
   EXPECT_EQ(utils::ReadWholeFile(Out("res.txt")), "earlier result");
   EXPECT_FALSE(utils::FileExists(Out("workfile1.txt")));
-  EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
+  EXPECT_FALSE(utils::FileExists(BatchFile()));
   EXPECT_EQ(desktop.pointer_changes, (std::vector<bool>{true, false}));
   EXPECT_TRUE(form.RunButton.Enabled());
 }
 
-TEST_F(RunTest, AnUnwritableRootFolderEndsTheRunWithAnError) {
+// Two windows running at once never share a batch file; only without a temporary folder to
+// write to does the run fall back on the root folder.
+TEST_F(RunTest, TheBatchFileTakesAFreeNameInTheTemporaryFolder) {
   TVandrelForm& form = StartReady();
+  utils::WriteWholeFile(BatchFile(), "another window's batch file");
+  form.RunButton.Click();
+  ASSERT_EQ(engine_runs.size(), 1u);
+  EXPECT_EQ(engine_runs[0].command_line, "\"" + Root() + "temp/vandrel-2.bat\"");
+  EXPECT_EQ(engine_runs[0].working_folder, Root() + "out/");
+  EXPECT_EQ(utils::ReadWholeFile(BatchFile()), "another window's batch file");
+  EXPECT_FALSE(utils::FileExists(Root() + "temp/vandrel-2.bat"));
+  EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
+
+  desktop.temporary_folder = Root() + "missing/";
+  form.RunButton.Click();
+  ASSERT_EQ(engine_runs.size(), 2u);
+  EXPECT_EQ(engine_runs[1].command_line, "\"" + Root() + "batchtemp.bat\"");
+  EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
+  EXPECT_EQ(desktop.messages.back(), "Vandrel finished");
+}
+
+TEST_F(RunTest, NoFolderToWriteTheBatchFileToEndsTheRunWithAnError) {
+  TVandrelForm& form = StartReady();
+  desktop.temporary_folder = Root() + "missing/";
   std::filesystem::create_directory(Root() + "batchtemp.bat");
-  EXPECT_THROW(form.RunButton.Click(), std::runtime_error);
+  try {
+    form.RunButton.Click();
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find("batchtemp.bat"), std::string::npos);
+  }
   EXPECT_TRUE(desktop.messages.empty());
   EXPECT_EQ(desktop.pointer_changes, (std::vector<bool>{true, false}));
   EXPECT_TRUE(form.RunButton.Enabled());
@@ -272,6 +308,7 @@ TEST_F(RunTest, RefusesToTouchTheUsersFilesOrAMissingFolder) {
     std::string input;  // created with the user's text when it is not there
     std::string output;
     std::string message;  // empty: the run goes ahead
+    bool temporary_folder = true;
   };
   const Case cases[] = {
       {"InputIsTheTokenizerOutput", &TVandrelForm::TokRadioButton2, false, Out("workfile1.txt"),
@@ -282,10 +319,10 @@ TEST_F(RunTest, RefusesToTouchTheUsersFilesOrAMissingFolder) {
        Out("workfile1.txt"), work_file(Out("workfile1.txt"))},
       {"OutputIsTheOwnProgramOutputSpelledOtherwise", &TVandrelForm::TokRadioButton4, false,
        Input(), Out("WorkFile0.TXT."), work_file(Out("WorkFile0.TXT."))},
-      {"OutputIsTheBatchFile", &TVandrelForm::TokRadioButton1, false, Input(),
-       Root() + "batchtemp.bat", work_file(Root() + "batchtemp.bat")},
-      {"ListIsTheBatchFile", &TVandrelForm::TokRadioButton2, true, Root() + "batchtemp.bat", "",
-       work_file(Root() + "batchtemp.bat")},
+      {"OutputIsTheBatchFile", &TVandrelForm::TokRadioButton1, false, Input(), BatchFile(),
+       work_file(BatchFile())},
+      {"ListIsTheBatchFileInTheRootFolder", &TVandrelForm::TokRadioButton2, true,
+       Root() + "batchtemp.bat", "", work_file(Root() + "batchtemp.bat"), false},
       {"OutputIsTheInputThroughAnotherName", &TVandrelForm::TokRadioButton1, false, Input(),
        Root() + "texts/./in.txt",
        texts.FilePart + Root() + "texts/./in.txt" + texts.OutputIsInputPart},
@@ -309,6 +346,7 @@ TEST_F(RunTest, RefusesToTouchTheUsersFilesOrAMissingFolder) {
     form.FilesCheckBox.SetChecked(c.pairwise);
     form.InputEdit.SetText(c.input);
     form.OutputEdit.SetText(c.output);
+    desktop.temporary_folder = c.temporary_folder ? Root() + "temp/" : "";
     desktop.messages.clear();
     desktop.commands.clear();
     desktop.pointer_changes.clear();
@@ -320,6 +358,7 @@ TEST_F(RunTest, RefusesToTouchTheUsersFilesOrAMissingFolder) {
       EXPECT_TRUE(desktop.commands.empty());
       EXPECT_TRUE(desktop.pointer_changes.empty());
       EXPECT_FALSE(utils::FileExists(Out("res.txt")));
+      EXPECT_FALSE(utils::FileExists(BatchFile()));
     }
     EXPECT_EQ(utils::ReadWholeFile(c.input), before);
     if (c.input != Input())
