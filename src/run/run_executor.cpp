@@ -5,9 +5,11 @@
 namespace run {
 namespace {
 
+// The batch file is left to its owner: deleted twice, it could take another window's file
+// that got the same name in between.
 void DeleteWorkFiles(const RunPlan& plan, bool (*chosen)(const WorkFile&, RunStep), RunStep step) {
   for (const WorkFile& file : plan.work_files) {
-    if (chosen(file, step))
+    if (chosen(file, step) && file.name != plan.batch_file)
       utils::DeleteFileQuietly(file.name);
   }
 }
