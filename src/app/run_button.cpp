@@ -1,18 +1,16 @@
-// A tagging run: the own program, the built-in tokenizer, the engine's command line in a batch
-// file run in a console window, and the clean-up of the work files.
+// A run: the form reads its controls, asks for the run's plan, checks it and executes it
+// through the desktop.
 #include "app/vandrel_form.h"
-#include "run/engine_command.h"
+#include "run/batch_file.h"
 #include "run/language_files.h"
 #include "run/own_program.h"
+#include "run/plan_checks.h"
+#include "run/run_executor.h"
 #include "tokenizer/tokenizer.h"
 #include "utils/files.h"
-#include "utils/paths.h"
 
 namespace app {
 namespace {
-
-constexpr const char* kOwnProgramOutput = "workfile0.txt";
-constexpr const char* kTokenizerOutput = "workfile1.txt";
 
 bool InEffect(const widgets::CheckBox& box) {
   return box.Enabled() && box.Checked();
@@ -21,8 +19,22 @@ bool InEffect(const widgets::CheckBox& box) {
 }  // namespace
 
 void TVandrelForm::RunButtonClick() {
-  if (!VerifyOptions())
+  if (VerifyOptions())
+    RunEngine();
+}
+
+void TVandrelForm::RunEngine() {
+  // Nothing is written before the plan has passed its checks but the batch file's new, empty
+  // file in the temporary folder, which goes again with `batch_file` however the run ends.
+  run::BatchFile batch_file(desktop_.TemporaryFolder(), RootFolder);
+  const run::RunPlan plan =
+      run::PlanRun(RunChoices(), {Folders(), LanguageName, batch_file.Name()});
+  if (const std::optional<std::string> problem = run::RunPlanProblem(plan, Texts)) {
+    desktop_.ShowMessage(*problem);
     return;
+  }
+  const std::string batch_text = BatchFileText(plan);
+
   RunButton.SetEnabled(false);
   ExitButton.SetEnabled(false);
   desktop_.SetBusyPointer(true);
@@ -37,73 +49,44 @@ void TVandrelForm::RunButtonClick() {
       form.ExitButton.SetEnabled(true);
     }
   } run_end{*this};
-  RunEngine();
+  const auto tokenize = [this](const std::string& input, const std::string& output) {
+    return Tokenize(input, output);
+  };
+  if (run::ExecuteRun(plan, batch_text, batch_file, desktop_, tokenize))
+    desktop_.ShowMessage(Texts.FinishedMsg);
 }
 
-void TVandrelForm::RunEngine() {
+run::RunChoices TVandrelForm::RunChoices() const {
+  run::RunChoices choices;
   const int task = TaskRadioGroup.ItemIndex();
   if (task == 1 || task == 2) {
-    const std::string command_line =
-        run::TreeCommandLine(Folders(), LanguageName,
-                             task == 1 ? run::TreeTask::ProbabilityTree : run::TreeTask::SuffixTree,
-                             InEffect(QuietCheckBox), OutputEdit.Text());
-    RunBatchFile(PreparedForBatch(command_line), RootFolder);
-  } else if (!RunTagging()) {
-    return;
+    choices.task = task == 1 ? run::RunTask::ProbabilityTree : run::RunTask::SuffixTree;
+    choices.output_name = OutputEdit.Text();
+    choices.flags.quiet = InEffect(QuietCheckBox);
+    return choices;
   }
-  desktop_.ShowMessage(Texts.FinishedMsg);
-}
-
-bool TVandrelForm::RunTagging() {
   // Names are fixed against the current folder now, before the run makes the work folder current.
-  std::string input_name = utils::AbsoluteName(InputEdit.Text());
-  std::string output_name = utils::AbsoluteName(OutputEdit.Text());
-  const bool pairwise = InEffect(FilesCheckBox);
-  std::string work_folder;
-  if (pairwise) {
-    work_folder = utils::FolderPart(input_name);
-    input_name = utils::FilePart(input_name);
+  choices.input_name = utils::AbsoluteName(InputEdit.Text());
+  choices.output_name = utils::AbsoluteName(OutputEdit.Text());
+  choices.pairwise = InEffect(FilesCheckBox);
+  // Only the checked state of the tokenizer buttons counts.
+  if (TokRadioButton4.Checked()) {
+    choices.tokenization = run::Tokenization::OwnProgramThenBuiltIn;
+  } else if (TokRadioButton3.Checked()) {
+    choices.tokenization = run::Tokenization::OwnProgram;
+  } else if (TokRadioButton2.Checked()) {
+    choices.tokenization = run::Tokenization::BuiltIn;
   } else {
-    work_folder = utils::FolderPart(output_name);
-    output_name = utils::FilePart(output_name);
+    choices.tokenization = run::Tokenization::None;
   }
-  // The list's files are tokenized already, whatever tokenizer button a loaded file checked.
-  const bool own_program = !pairwise && (TokRadioButton3.Checked() || TokRadioButton4.Checked());
-  const bool built_in = !pairwise && (TokRadioButton2.Checked() || TokRadioButton4.Checked());
-  const std::string tokenizer_input = own_program ? kOwnProgramOutput : input_name;
-  const std::string engine_input = built_in ? kTokenizerOutput : tokenizer_input;
-  const std::string command_line = PreparedForBatch(run::TaggingCommandLine(
-      Folders(), LanguageName, engine_input, output_name,
-      run::EngineFlags(EngineFlagChoices(), desktop_.DecimalSeparator()), pairwise));
-  const std::string own_command = run::WithAbsoluteProgram(OwnProgramEdit.Text());
-
-  utils::SetCurrentFolder(work_folder);
-  if (own_program) {
-    // A stale output of an earlier run must not reach the engine if the program writes nothing.
-    utils::DeleteFileQuietly(kOwnProgramOutput);
-    desktop_.RunCommand(
-        run::OwnProgramCommandLine(own_command, input_name, work_folder + kOwnProgramOutput),
-        work_folder);
-    desktop_.Repaint();
-  }
-  if (built_in) {
-    const tokenizer::TokenizeOutcome outcome = Tokenize(tokenizer_input);
-    if (TokRadioButton4.Checked() && tokenizer_input != input_name) {
-      utils::DeleteFileQuietly(tokenizer_input);
-    }
-    if (outcome == tokenizer::TokenizeOutcome::StoppedAtByteOrderMark) {
-      utils::DeleteFileQuietly(kTokenizerOutput);
-      return false;
-    }
-  }
-  RunBatchFile(command_line, work_folder);
-  if (!TokRadioButton1.Checked() && engine_input != input_name) {
-    utils::DeleteFileQuietly(engine_input);
-  }
-  return true;
+  choices.own_program_command = run::WithAbsoluteProgram(OwnProgramEdit.Text());
+  choices.flags = EngineFlagChoices();
+  choices.decimal_separator = desktop_.DecimalSeparator();
+  return choices;
 }
 
-tokenizer::TokenizeOutcome TVandrelForm::Tokenize(const std::string& input_name) {
+tokenizer::TokenizeOutcome TVandrelForm::Tokenize(const std::string& input_name,
+                                                  const std::string& output_name) {
   tokenizer::TokenizerOptions options;
   options.check_byte_order_mark = CodingRadioGroup.ItemIndex() < 2;
   options.detach_apostrophes = DetachApostCheckBox.Checked();
@@ -137,7 +120,7 @@ tokenizer::TokenizeOutcome TVandrelForm::Tokenize(const std::string& input_name)
         desktop_.ShowMessage(tokenizer::ByteOrderMarkMessageText(message, input_name));
     }
   };
-  return tokenizer::TokenizeFile(input_name, kTokenizerOutput, options, data, report);
+  return tokenizer::TokenizeFile(input_name, output_name, options, data, report);
 }
 
 run::EngineFlagChoices TVandrelForm::EngineFlagChoices() const {
@@ -168,25 +151,16 @@ run::EngineFlagChoices TVandrelForm::EngineFlagChoices() const {
 
 // The batch file is written in the console's code page; a command line that does not come back
 // unchanged from it would name other files, so the run ends before anything is written.
-std::string TVandrelForm::PreparedForBatch(const std::string& command_line) {
-  const std::string escaped = run::EscapePercentSigns(command_line);
-  std::string oem = desktop_.AnsiToOem(escaped);
-  if (desktop_.OemToAnsi(oem) != escaped) {
-    throw std::runtime_error(
-        "The engine's command line holds characters that the console's code page cannot "
-        "show, so the engine would be given other names; rename the files or folders to use "
-        "other characters: " +
-        command_line);
+std::string TVandrelForm::BatchFileText(const run::RunPlan& plan) {
+  std::string text;
+  for (const std::string& line : plan.batch_lines) {
+    const std::string oem = desktop_.AnsiToOem(line);
+    if (desktop_.OemToAnsi(oem) != line) {
+      throw std::runtime_error(Texts.ConsoleCodePagePart + plan.engine_command_line);
+    }
+    text += oem + "\r\n";
   }
-  return oem;
-}
-
-void TVandrelForm::RunBatchFile(const std::string& oem_command_line,
-                                const std::string& working_folder) {
-  const std::string batch_file = RootFolder + "batchtemp.bat";
-  utils::WriteWholeFile(batch_file, run::BatchFileText(oem_command_line));
-  desktop_.RunCommand('"' + batch_file + '"', working_folder);
-  utils::DeleteFileQuietly(batch_file);
+  return text;
 }
 
 run::InstallationFolders TVandrelForm::Folders() const {

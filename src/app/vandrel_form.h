@@ -9,6 +9,7 @@
 #include "options_file/options_text.h"
 #include "run/engine_command.h"
 #include "run/language_files.h"
+#include "run/run_plan.h"
 #include "tokenizer/tokenizer.h"
 #include "ui_text/text_set.h"
 #include "widgets/button.h"
@@ -153,12 +154,11 @@ class TVandrelForm : public widgets::Window {
   void ApplyLanguage(const std::string& value);
   std::string OptionsFilter() const;
   void RunEngine();
-  // The tag task; false when the run ended early (the tokenizer stopped at a byte-order mark).
-  bool RunTagging();
-  tokenizer::TokenizeOutcome Tokenize(const std::string& input_name);
+  run::RunChoices RunChoices() const;
+  tokenizer::TokenizeOutcome Tokenize(const std::string& input_name,
+                                      const std::string& output_name);
   run::EngineFlagChoices EngineFlagChoices() const;
-  std::string PreparedForBatch(const std::string& command_line);
-  void RunBatchFile(const std::string& oem_command_line, const std::string& working_folder);
+  std::string BatchFileText(const run::RunPlan& plan);
   run::InstallationFolders Folders() const;
 
   widgets::Desktop& desktop_;

@@ -13,10 +13,6 @@ std::string EngineName(const InstallationFolders& folders) {
   return Quoted(folders.RootFolder + folders.BinSubfolder + "vandrel");
 }
 
-std::string QuotedIfBlank(std::string_view value) {
-  return value.find(' ') == std::string_view::npos ? std::string(value) : Quoted(value);
-}
-
 }  // namespace
 
 std::string ToEngineNumber(std::string_view text, char decimal_separator) {
@@ -116,13 +112,10 @@ std::string EscapePercentSigns(std::string_view command_line) {
   return escaped;
 }
 
-std::string BatchFileText(std::string_view oem_command_line) {
-  return "@echo off\r\n" + std::string(oem_command_line) + "\r\npause\r\n";
-}
-
 std::string OwnProgramCommandLine(std::string_view command, std::string_view input_name,
                                   std::string_view output_path) {
-  return std::string(command) + " " + QuotedIfBlank(input_name) + " " + QuotedIfBlank(output_path);
+  return std::string(command) + " " + BatchArgument(input_name, "input file name") + " " +
+         BatchArgument(output_path, "own program's output file name");
 }
 
 }  // namespace run

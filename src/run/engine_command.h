@@ -63,11 +63,8 @@ std::string TreeCommandLine(const InstallationFolders& folders, std::string_view
 // Doubles every % so the command interpreter does not expand it.
 std::string EscapePercentSigns(std::string_view command_line);
 
-// The three lines of the batch file, each ended by CR LF.
-std::string BatchFileText(std::string_view oem_command_line);
-
-// The user's own program started with the input name and the path of its output file; both are
-// quoted when they hold a blank.
+// The user's own program started with the input name and the path of its output file, each
+// quoted and refused by the rule of BatchArgument, since a program may be a batch file itself.
 std::string OwnProgramCommandLine(std::string_view command, std::string_view input_name,
                                   std::string_view output_path);
 

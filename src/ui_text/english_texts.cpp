@@ -178,6 +178,17 @@ const TextSet& EnglishTextSet() {
               .OwnProgramDialogTitle = "Name of OWN PROGRAM file",
               .ProgramFilter = "Program files",
               .OwnProgramFileNoun = "Own program file",
+              .FolderPart = "Folder ",
+              .FolderMissingPart = " does not exist. Create it, or choose a file in a folder "
+                                   "that exists.",
+              .OutputIsInputPart = " is both the input and the output file, so the run would "
+                                   "write over the text it reads. Choose another output file.",
+              .WorkFilePart = " is a work file of the run, which would overwrite or delete "
+                              "it. Rename the file or move it to another folder.",
+              .ConsoleCodePagePart = "The engine's command line holds characters that the "
+                                     "console's code page cannot show, so the engine would be "
+                                     "given other names; rename the files or folders to use "
+                                     "other characters: ",
           },
   });
   return text_set;

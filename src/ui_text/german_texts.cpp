@@ -205,6 +205,19 @@ const TextSet& GermanTextSet() {
               .OwnProgramDialogTitle = "Name der Datei mit dem EIGENEN PROGRAMM",
               .ProgramFilter = "Programmdateien",
               .OwnProgramFileNoun = "Die Datei mit dem eigenen Programm",
+              .FolderPart = "Ordner ",
+              .FolderMissingPart = " existiert nicht. Legen Sie ihn an oder wählen Sie eine "
+                                   "Datei in einem vorhandenen Ordner.",
+              .OutputIsInputPart = " ist zugleich Eingabe- und Ausgabedatei; der Lauf würde den "
+                                   "Text überschreiben, den er liest. Wählen Sie eine andere "
+                                   "Ausgabedatei.",
+              .WorkFilePart = " ist eine Arbeitsdatei des Laufs, die er überschreiben oder "
+                              "löschen würde. Benennen Sie die Datei um oder verschieben Sie sie "
+                              "in einen anderen Ordner.",
+              .ConsoleCodePagePart = "Die Befehlszeile des Taggers enthält Zeichen, die die "
+                                     "Codepage der Konsole nicht darstellen kann; der Tagger "
+                                     "bekäme also andere Namen. Benennen Sie die Dateien oder "
+                                     "Ordner mit anderen Zeichen um: ",
           },
   });
   return text_set;

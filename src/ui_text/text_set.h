@@ -49,11 +49,16 @@ struct NamedTexts {
   std::string OwnProgramDialogTitle;
   std::string ProgramFilter;
   std::string OwnProgramFileNoun;
+  std::string FolderPart;
+  std::string FolderMissingPart;
+  std::string OutputIsInputPart;
+  std::string WorkFilePart;
+  std::string ConsoleCodePagePart;
 };
 
 using NamedTextField = std::pair<std::string_view, std::string NamedTexts::*>;
 // Every named text with its name, in the order of the struct.
-extern const std::array<NamedTextField, 36> kNamedTextFields;
+extern const std::array<NamedTextField, 41> kNamedTextFields;
 
 // Texts keyed by the name of the control they belong to.
 using ControlTexts = std::vector<std::pair<std::string, std::string>>;

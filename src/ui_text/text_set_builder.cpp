@@ -4,7 +4,7 @@
 
 namespace ui_text {
 
-const std::array<NamedTextField, 36> kNamedTextFields = {{
+const std::array<NamedTextField, 41> kNamedTextFields = {{
     {"VerifiedMsg", &NamedTexts::VerifiedMsg},
     {"LtInTagMsg", &NamedTexts::LtInTagMsg},
     {"GtOutsideTagMsg", &NamedTexts::GtOutsideTagMsg},
@@ -41,6 +41,11 @@ const std::array<NamedTextField, 36> kNamedTextFields = {{
     {"OwnProgramDialogTitle", &NamedTexts::OwnProgramDialogTitle},
     {"ProgramFilter", &NamedTexts::ProgramFilter},
     {"OwnProgramFileNoun", &NamedTexts::OwnProgramFileNoun},
+    {"FolderPart", &NamedTexts::FolderPart},
+    {"FolderMissingPart", &NamedTexts::FolderMissingPart},
+    {"OutputIsInputPart", &NamedTexts::OutputIsInputPart},
+    {"WorkFilePart", &NamedTexts::WorkFilePart},
+    {"ConsoleCodePagePart", &NamedTexts::ConsoleCodePagePart},
 }};
 
 TextSet BuildTextSet(TextSet texts) {

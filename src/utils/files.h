@@ -14,6 +14,13 @@ namespace utils {
 // True when `name` is an existing file; a folder does not count.
 bool FileExists(const std::string& name);
 
+// True when `name` is an existing folder.
+bool FolderExists(const std::string& name);
+
+// True when both names reach one existing file, however they are spelled (links included);
+// false when either is missing.
+bool SameFile(const std::string& a, const std::string& b);
+
 std::string ReadWholeFile(const std::string& name);
 
 // Creates or replaces `name` with `bytes`.
@@ -22,6 +29,10 @@ void WriteWholeFile(const std::string& name, std::string_view bytes);
 // Writes `bytes` to a new file in the folder of `name`, then puts it in the place of `name`.
 // On failure `name` is untouched and no temporary file stays behind.
 void ReplaceFileSafely(const std::string& name, std::string_view bytes);
+
+// Creates `name` as a new, empty file; false when it cannot, a file of that name being there
+// already included. Never replaces a file, so two programs never get the same one.
+bool CreateNewFile(const std::string& name);
 
 // Deletes `name`; a file that is not there or cannot be deleted is no failure.
 void DeleteFileQuietly(const std::string& name);

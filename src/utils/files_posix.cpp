@@ -81,6 +81,19 @@ bool FileExists(const std::string& name) {
   return ::stat(NativeName(name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
+bool FolderExists(const std::string& name) {
+  struct stat status {};
+  return ::stat(NativeName(name).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first {};
+  struct stat second {};
+  return ::stat(NativeName(a).c_str(), &first) == 0 &&
+         ::stat(NativeName(b).c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
+
 std::string ReadWholeFile(const std::string& name) {
   const int descriptor = ::open(NativeName(name).c_str(), O_RDONLY);
   if (descriptor < 0)
@@ -107,6 +120,11 @@ std::string ReadWholeFile(const std::string& name) {
   }
   ::close(descriptor);
   return bytes;
+}
+
+bool CreateNewFile(const std::string& name) {
+  const int descriptor = ::open(NativeName(name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+  return descriptor >= 0 && ::close(descriptor) == 0;
 }
 
 void DeleteFileQuietly(const std::string& name) {

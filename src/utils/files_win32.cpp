@@ -76,6 +76,31 @@ bool FileExists(const std::string& name) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+bool FolderExists(const std::string& name) {
+  const DWORD attributes = ::GetFileAttributesA(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  // The volume and the file index name a file whatever path reaches it.
+  const auto identity = [](const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
+    const HANDLE handle =
+        ::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+      return false;
+    const BOOL known = ::GetFileInformationByHandle(handle, &info);
+    ::CloseHandle(handle);
+    return known != FALSE;
+  };
+  BY_HANDLE_FILE_INFORMATION first{};
+  BY_HANDLE_FILE_INFORMATION second{};
+  return identity(a, first) && identity(b, second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
+}
+
 std::string ReadWholeFile(const std::string& name) {
   const HANDLE handle = OpenForReading(name);
   if (handle == INVALID_HANDLE_VALUE)
@@ -100,6 +125,12 @@ std::string ReadWholeFile(const std::string& name) {
   }
   ::CloseHandle(handle);
   return bytes;
+}
+
+bool CreateNewFile(const std::string& name) {
+  const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+  return handle != INVALID_HANDLE_VALUE && ::CloseHandle(handle) != 0;
 }
 
 void DeleteFileQuietly(const std::string& name) {

@@ -45,6 +45,9 @@ class Desktop {
 
   // The user's personal documents folder, when the system can give it.
   virtual std::optional<std::string> DocumentsFolder() = 0;
+  // The user's folder for temporary files, with its trailing delimiter; empty when the system
+  // names none.
+  virtual std::string TemporaryFolder() = 0;
   virtual char DecimalSeparator() = 0;
   // Conversion between the ANSI and the OEM (console) code page, byte for byte.
   virtual std::string AnsiToOem(std::string_view text) = 0;

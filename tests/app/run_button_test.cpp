@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "support/form_fixture.h"
+#include "ui_text/text_set.h"
 #include "utils/files.h"
 
 namespace app {
@@ -28,6 +29,8 @@ class RunTest : public FormTest {
     InstallEnglish();
     std::filesystem::create_directories(Root() + "texts");
     std::filesystem::create_directories(Root() + "out");
+    std::filesystem::create_directories(Root() + "temp");
+    desktop.temporary_folder = Root() + "temp/";
     utils::WriteWholeFile(Input(), "Hello, world.\r\n");
     desktop.on_command = [this](const ScriptedDesktop::Command& command) { Record(command); };
   }
@@ -37,7 +40,8 @@ class RunTest : public FormTest {
   std::string Engine() const {
     return "\"" + Root() + "bin/vandrel\" \"" + Root() + "lib/english.par\"";
   }
-  std::string BatchCommand() const { return "\"" + Root() + "batchtemp.bat\""; }
+  // A run's batch file is the first free name in the temporary folder.
+  std::string BatchFile() const { return Root() + "temp/vandrel-1.bat"; }
 
   TVandrelForm& StartReady() {
     TVandrelForm& form = Start();
@@ -47,7 +51,10 @@ class RunTest : public FormTest {
   }
 
   void Record(const ScriptedDesktop::Command& command) {
-    if (command.command_line != BatchCommand()) {
+    const bool batch = command.command_line.size() > 6 &&
+                       command.command_line.ends_with(".bat\"") &&
+                       command.command_line.front() == '"';
+    if (!batch) {
       if (own_program_output)
         utils::WriteWholeFile(command.working_folder + "workfile0.txt", *own_program_output);
       return;
@@ -55,10 +62,11 @@ class RunTest : public FormTest {
     EngineRun run;
     run.command_line = command.command_line;
     run.working_folder = command.working_folder;
-    const std::string batch = utils::ReadWholeFile(Root() + "batchtemp.bat");
-    EXPECT_EQ(batch.substr(0, 11), "@echo off\r\n");
-    EXPECT_EQ(batch.substr(batch.size() - 9), "\r\npause\r\n");
-    run.engine_line = batch.substr(11, batch.size() - 20);
+    const std::string text =
+        utils::ReadWholeFile(command.command_line.substr(1, command.command_line.size() - 2));
+    EXPECT_EQ(text.substr(0, 11), "@echo off\r\n");
+    EXPECT_EQ(text.substr(text.size() - 9), "\r\npause\r\n");
+    run.engine_line = text.substr(11, text.size() - 20);
     const std::string folder =
         command.working_folder.empty() ? utils::CurrentFolder() : command.working_folder;
     run.tokenizer_output_there = utils::FileExists(folder + "workfile1.txt");
@@ -74,6 +82,8 @@ class RunTest : public FormTest {
     EXPECT_EQ(desktop.pointer_changes, (std::vector<bool>{true, false}));
     EXPECT_TRUE(form.RunButton.Enabled());
     EXPECT_TRUE(form.ExitButton.Enabled());
+    EXPECT_EQ(engine_runs.back().command_line, '"' + BatchFile() + '"');
+    EXPECT_FALSE(utils::FileExists(BatchFile()));
     EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
   }
 
@@ -111,21 +121,6 @@ TEST_F(RunTest, PrintsATreeFromTheRootFolder) {
   ExpectRunEndedNormally();
 }
 
-TEST_F(RunTest, TagsTheFilesOfAListInItsFolder) {
-  TVandrelForm& form = StartReady();
-  std::filesystem::create_directories(Root() + "lists");
-  utils::WriteWholeFile(Root() + "lists/pairs.txt", "a.txt b.txt\r\n");
-  form.FilesCheckBox.Click();
-  form.InputEdit.SetText(Root() + "lists/pairs.txt");
-  form.RunButton.Click();
-  ASSERT_EQ(engine_runs.size(), 1u);
-  EXPECT_EQ(engine_runs[0].engine_line, Engine() + "  -token -lemma -files pairs.txt");
-  EXPECT_EQ(engine_runs[0].working_folder, Root() + "lists/");
-  EXPECT_FALSE(engine_runs[0].tokenizer_output_there);
-  EXPECT_TRUE(utils::FileExists(Root() + "lists/pairs.txt"));
-  ExpectRunEndedNormally();
-}
-
 TEST_F(RunTest, InPairwiseModeNoTokenizerRunsWhateverButtonIsChecked) {
   TVandrelForm& form = StartReady();
   utils::WriteWholeFile(Root() + "pairs.txt", "a.txt b.txt\r\n");
@@ -136,15 +131,6 @@ TEST_F(RunTest, InPairwiseModeNoTokenizerRunsWhateverButtonIsChecked) {
   ASSERT_EQ(desktop.commands.size(), 1u);
   EXPECT_EQ(engine_runs[0].engine_line, Engine() + "  -token -lemma -files pairs.txt");
   EXPECT_TRUE(utils::FileExists(Root() + "pairs.txt"));
-}
-
-TEST_F(RunTest, WithoutTokenizationTheEngineReadsTheInputItself) {
-  TVandrelForm& form = StartReady();
-  form.TokRadioButton1.Click();
-  form.RunButton.Click();
-  EXPECT_EQ(engine_runs[0].engine_line, Engine() + " " + Input() + " res.txt -token -lemma");
-  EXPECT_TRUE(utils::FileExists(Input()));
-  ExpectRunEndedNormally();
 }
 
 TEST_F(RunTest, TheOwnProgramWritesTheEngineInput) {
@@ -227,19 +213,6 @@ TEST_F(RunTest, NumbersReachTheEngineWithAPeriod) {
             Engine() + " " + Input() + " res.txt -token -lemma -sgml -threshold 0.25");
 }
 
-TEST_F(RunTest, NamesWithBlanksOrAmpersandsAreQuoted) {
-  TVandrelForm& form = StartReady();
-  std::filesystem::create_directories(Root() + "R&D texts");
-  utils::WriteWholeFile(Root() + "R&D texts/in 1.txt", "Text.\r\n");
-  form.TokRadioButton1.Click();
-  form.InputEdit.SetText(Root() + "R&D texts/in 1.txt");
-  form.OutputEdit.SetText(Root() + "R&D texts/res 100%.txt");
-  form.RunButton.Click();
-  EXPECT_EQ(engine_runs[0].engine_line,
-            Engine() + " \"" + Root() + "R&D texts/in 1.txt\" \"res 100%%.txt\" -token -lemma");
-  EXPECT_EQ(engine_runs[0].working_folder, Root() + "R&D texts/");
-}
-
 TEST_F(RunTest, AByteOrderMarkEndsTheRunBeforeTheEngine) {
   TVandrelForm& form = StartReady();
   utils::WriteWholeFile(Input(), "\xEF\xBB\xBFText");
@@ -250,15 +223,42 @@ TEST_F(RunTest, AByteOrderMarkEndsTheRunBeforeTheEngine) {
             std::vector<std::string>{"Text " + Input() + " is in Unicode UTF8 - convert to ANSI"});
   EXPECT_EQ(utils::ReadWholeFile(Out("res.txt")), "earlier result");
   EXPECT_FALSE(utils::FileExists(Out("workfile1.txt")));
-  EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
+  EXPECT_FALSE(utils::FileExists(BatchFile()));
   EXPECT_EQ(desktop.pointer_changes, (std::vector<bool>{true, false}));
   EXPECT_TRUE(form.RunButton.Enabled());
 }
 
-TEST_F(RunTest, AnUnwritableRootFolderEndsTheRunWithAnError) {
+// Two windows running at once never share a batch file; only without a temporary folder to
+// write to does the run fall back on the root folder.
+TEST_F(RunTest, TheBatchFileTakesAFreeNameInTheTemporaryFolder) {
   TVandrelForm& form = StartReady();
+  utils::WriteWholeFile(BatchFile(), "another window's batch file");
+  form.RunButton.Click();
+  ASSERT_EQ(engine_runs.size(), 1u);
+  EXPECT_EQ(engine_runs[0].command_line, "\"" + Root() + "temp/vandrel-2.bat\"");
+  EXPECT_EQ(engine_runs[0].working_folder, Root() + "out/");
+  EXPECT_EQ(utils::ReadWholeFile(BatchFile()), "another window's batch file");
+  EXPECT_FALSE(utils::FileExists(Root() + "temp/vandrel-2.bat"));
+  EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
+
+  desktop.temporary_folder = Root() + "missing/";
+  form.RunButton.Click();
+  ASSERT_EQ(engine_runs.size(), 2u);
+  EXPECT_EQ(engine_runs[1].command_line, "\"" + Root() + "batchtemp.bat\"");
+  EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
+  EXPECT_EQ(desktop.messages.back(), "Vandrel finished");
+}
+
+TEST_F(RunTest, NoFolderToWriteTheBatchFileToEndsTheRunWithAnError) {
+  TVandrelForm& form = StartReady();
+  desktop.temporary_folder = Root() + "missing/";
   std::filesystem::create_directory(Root() + "batchtemp.bat");
-  EXPECT_THROW(form.RunButton.Click(), std::runtime_error);
+  try {
+    form.RunButton.Click();
+    ADD_FAILURE() << "no error";
+  } catch (const std::runtime_error& error) {
+    EXPECT_NE(std::string(error.what()).find("batchtemp.bat"), std::string::npos);
+  }
   EXPECT_TRUE(desktop.messages.empty());
   EXPECT_EQ(desktop.pointer_changes, (std::vector<bool>{true, false}));
   EXPECT_TRUE(form.RunButton.Enabled());
@@ -289,6 +289,81 @@ TEST_F(RunTest, AValueWithADoubleQuoteEndsTheRunBeforeAnythingIsWritten) {
   }
   EXPECT_TRUE(desktop.commands.empty());
   EXPECT_FALSE(utils::FileExists(Out("workfile1.txt")));
+}
+
+// A run that would write over or delete a file of the user's, or write into a folder that is not
+// there, is refused before anything is written, with a message naming the file or folder.
+TEST_F(RunTest, RefusesToTouchTheUsersFilesOrAMissingFolder) {
+  const ui_text::NamedTexts& texts = ui_text::EnglishTextSet().named;
+  const auto work_file = [&](const std::string& name) {
+    return texts.FilePart + name + texts.WorkFilePart;
+  };
+  std::filesystem::create_directories(Root() + "lists");
+  utils::WriteWholeFile(Root() + "tok.exe", "program");
+  std::filesystem::create_symlink(Input(), Root() + "texts/link.txt");
+  struct Case {
+    const char* label;
+    widgets::RadioButton TVandrelForm::*tokenizer;
+    bool pairwise;
+    std::string input;  // created with the user's text when it is not there
+    std::string output;
+    std::string message;  // empty: the run goes ahead
+    bool temporary_folder = true;
+  };
+  const Case cases[] = {
+      {"InputIsTheTokenizerOutput", &TVandrelForm::TokRadioButton2, false, Out("workfile1.txt"),
+       Out("res.txt"), work_file(Out("workfile1.txt"))},
+      {"InputIsTheOwnProgramOutput", &TVandrelForm::TokRadioButton3, false, Out("workfile0.txt"),
+       Out("res.txt"), work_file(Out("workfile0.txt"))},
+      {"OutputIsTheTokenizerOutput", &TVandrelForm::TokRadioButton2, false, Input(),
+       Out("workfile1.txt"), work_file(Out("workfile1.txt"))},
+      {"OutputIsTheOwnProgramOutputSpelledOtherwise", &TVandrelForm::TokRadioButton4, false,
+       Input(), Out("WorkFile0.TXT."), work_file(Out("WorkFile0.TXT."))},
+      {"OutputIsTheBatchFile", &TVandrelForm::TokRadioButton1, false, Input(), BatchFile(),
+       work_file(BatchFile())},
+      {"ListIsTheBatchFileInTheRootFolder", &TVandrelForm::TokRadioButton2, true,
+       Root() + "batchtemp.bat", "", work_file(Root() + "batchtemp.bat"), false},
+      {"OutputIsTheInputThroughAnotherName", &TVandrelForm::TokRadioButton1, false, Input(),
+       Root() + "texts/./in.txt",
+       texts.FilePart + Root() + "texts/./in.txt" + texts.OutputIsInputPart},
+      {"OutputIsTheInputThroughALink", &TVandrelForm::TokRadioButton2, false, Input(),
+       Root() + "texts/link.txt",
+       texts.FilePart + Root() + "texts/link.txt" + texts.OutputIsInputPart},
+      {"OutputFolderIsMissing", &TVandrelForm::TokRadioButton2, false, Input(),
+       Root() + "missing/res.txt",
+       texts.FolderPart + Root() + "missing/" + texts.FolderMissingPart},
+      {"AWorkFileNameInAnotherFolderIsTheUsersOwn", &TVandrelForm::TokRadioButton2, false,
+       Root() + "texts/workfile1.txt", Out("res.txt"), ""},
+  };
+  TVandrelForm& form = StartReady();
+  form.OwnProgramEdit.SetText(Root() + "tok.exe");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    if (!utils::FileExists(c.input))
+      utils::WriteWholeFile(c.input, "The user's text.\r\n");
+    const std::string before = utils::ReadWholeFile(c.input);
+    (form.*c.tokenizer).Click();
+    form.FilesCheckBox.SetChecked(c.pairwise);
+    form.InputEdit.SetText(c.input);
+    form.OutputEdit.SetText(c.output);
+    desktop.temporary_folder = c.temporary_folder ? Root() + "temp/" : "";
+    desktop.messages.clear();
+    desktop.commands.clear();
+    desktop.pointer_changes.clear();
+    form.RunButton.Click();
+    if (c.message.empty()) {
+      EXPECT_EQ(desktop.messages.back(), "Vandrel finished");
+    } else {
+      EXPECT_EQ(desktop.messages, std::vector<std::string>{c.message});
+      EXPECT_TRUE(desktop.commands.empty());
+      EXPECT_TRUE(desktop.pointer_changes.empty());
+      EXPECT_FALSE(utils::FileExists(Out("res.txt")));
+      EXPECT_FALSE(utils::FileExists(BatchFile()));
+    }
+    EXPECT_EQ(utils::ReadWholeFile(c.input), before);
+    if (c.input != Input())
+      utils::DeleteFileQuietly(c.input);
+  }
 }
 
 TEST_F(RunTest, TheWindowCannotCloseWhileARunIsInProgress) {

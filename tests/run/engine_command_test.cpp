@@ -152,17 +152,14 @@ TEST(CommandLine, KeepsNamesWithBlanksAndSpecialCharactersTogether) {
   EXPECT_EQ(EscapePercentSigns("\"C:\\100%\\vandrel\" a%b% c"), "\"C:\\100%%\\vandrel\" a%%b%% c");
 }
 
-TEST(BatchFile, HasThreeLinesEndedByCrLf) {
-  EXPECT_EQ(BatchFileText("\"D:\\tools\\bin\\vandrel\" x"),
-            "@echo off\r\n\"D:\\tools\\bin\\vandrel\" x\r\npause\r\n");
-}
-
-TEST(OwnProgram, GetsItsTwoFilesQuotedWhenTheyHoldABlank) {
+TEST(OwnProgram, GetsItsTwoFilesQuotedAsTheEngineDoes) {
   EXPECT_EQ(OwnProgramCommandLine("tok.exe -x", "D:\\texts\\in.txt", "D:\\out\\workfile0.txt"),
             "tok.exe -x D:\\texts\\in.txt D:\\out\\workfile0.txt");
   EXPECT_EQ(OwnProgramCommandLine("\"C:\\Program Files\\t.exe\"", "D:\\my texts\\in.txt",
                                   "D:\\my out\\workfile0.txt"),
             "\"C:\\Program Files\\t.exe\" \"D:\\my texts\\in.txt\" \"D:\\my out\\workfile0.txt\"");
+  EXPECT_EQ(OwnProgramCommandLine("t.bat", "D:\\R&D.txt", "D:\\a;b\\workfile0.txt"),
+            "t.bat \"D:\\R&D.txt\" \"D:\\a;b\\workfile0.txt\"");
 }
 
 }  // namespace

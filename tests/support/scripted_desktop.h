@@ -37,6 +37,7 @@ class ScriptedDesktop : public widgets::Desktop {
   void Repaint() override { ++repaints; }
   void RunCommand(const std::string& command_line, const std::string& working_folder) override;
   std::optional<std::string> DocumentsFolder() override { return documents_folder; }
+  std::string TemporaryFolder() override { return temporary_folder; }
   char DecimalSeparator() override { return decimal_separator; }
   // Code page 850 for the Latin-1 letters and signs it has; "?" for the rest, as the system does.
   std::string AnsiToOem(std::string_view text) override;
@@ -59,6 +60,7 @@ class ScriptedDesktop : public widgets::Desktop {
   std::function<void(const Command&)> on_command;
 
   std::optional<std::string> documents_folder;
+  std::string temporary_folder;
   char decimal_separator = '.';
 
  private:

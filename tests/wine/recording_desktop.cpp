@@ -18,8 +18,11 @@ void RecordingDesktop::RunCommand(const std::string& command_line,
   StartedCommand command;
   command.command_line = command_line;
   command.working_folder = working_folder;
-  if (utils::FileExists(batch_file_))
-    command.batch_text = utils::ReadWholeFile(batch_file_);
+  if (command_line.size() > 6 && command_line.front() == '"' && command_line.ends_with(".bat\"")) {
+    command.batch_file = command_line.substr(1, command_line.size() - 2);
+    if (utils::FileExists(command.batch_file))
+      command.batch_text = utils::ReadWholeFile(command.batch_file);
+  }
   const std::string folder = working_folder.empty() ? utils::CurrentFolder() : working_folder;
   command.before = WorkFilesIn(folder);
   if (observe)

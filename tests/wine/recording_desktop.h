@@ -1,7 +1,7 @@
 // The real Win32 desktop, with a record of every program the form starts: what the batch file
 // held and which work files lay in the working folder just before and just after the program
-// ran. The batch file is read before the call is passed on, since the run deletes it afterwards;
-// the program itself is started by the real desktop.
+// ran. The batch file, the command "path.bat" in quotes, is read before the call is passed on,
+// since the run deletes it afterwards; the program itself is started by the real desktop.
 #pragma once
 
 // First, so that the desktop's AnsiToOem is renamed by the same windows.h macro everywhere.
@@ -24,7 +24,8 @@ WorkFiles WorkFilesIn(const std::string& folder);
 struct StartedCommand {
   std::string command_line;
   std::string working_folder;
-  // The batch file's contents when it lay in place at the start; empty otherwise.
+  // The batch file's name and contents when the command is one; empty otherwise.
+  std::string batch_file;
   std::string batch_text;
   WorkFiles before;
   WorkFiles after;
@@ -36,8 +37,7 @@ struct StartedCommand {
 
 class RecordingDesktop final : public widgets::Desktop {
  public:
-  RecordingDesktop(widgets::win32::Win32Desktop& real, std::string batch_file)
-      : real_(real), batch_file_(std::move(batch_file)) {}
+  explicit RecordingDesktop(widgets::win32::Win32Desktop& real) : real_(real) {}
 
   // Called with each command before it starts, to note the window's state.
   std::function<void(StartedCommand&)> observe;
@@ -58,13 +58,13 @@ class RecordingDesktop final : public widgets::Desktop {
   void Repaint() override { real_.Repaint(); }
   void RunCommand(const std::string& command_line, const std::string& working_folder) override;
   std::optional<std::string> DocumentsFolder() override { return real_.DocumentsFolder(); }
+  std::string TemporaryFolder() override { return real_.TemporaryFolder(); }
   char DecimalSeparator() override { return real_.DecimalSeparator(); }
   std::string AnsiToOem(std::string_view text) override { return real_.AnsiToOem(text); }
   std::string OemToAnsi(std::string_view text) override { return real_.OemToAnsi(text); }
 
  private:
   widgets::win32::Win32Desktop& real_;
-  std::string batch_file_;
   std::vector<StartedCommand> commands_;
 };
 

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -63,7 +64,7 @@ class RunEndToEnd : public ::testing::Test {
   void SetUp() override {
     previous_folder_ = utils::CurrentFolder();
     installation_ = std::make_unique<TestInstallation>(InstallationFolderName());
-    recording_ = std::make_unique<RecordingDesktop>(desktop_, installation_->File("batchtemp.bat"));
+    recording_ = std::make_unique<RecordingDesktop>(desktop_);
     recording_->observe = [this](StartedCommand& command) {
       command.run_button_enabled = ::IsWindowEnabled(Native(form_->RunButton)) != FALSE;
       command.exit_button_enabled = ::IsWindowEnabled(Native(form_->ExitButton)) != FALSE;
@@ -130,11 +131,13 @@ class RunEndToEnd : public ::testing::Test {
 
   const std::vector<StartedCommand>& Commands() const { return recording_->Commands(); }
 
-  // The last command is the batch file; it ran in `working_folder`.
+  // The last command is the batch file, a new one in the temporary folder; it ran in
+  // `working_folder`.
   void ExpectEngineRun(const std::string& command_line, const std::string& working_folder) {
     ASSERT_FALSE(Commands().empty());
     const StartedCommand& batch = Commands().back();
-    EXPECT_EQ(batch.command_line, "\"" + Root() + "batchtemp.bat\"");
+    const std::string temporary = desktop_.TemporaryFolder() + "vandrel-";
+    EXPECT_EQ(batch.batch_file.substr(0, temporary.size()), temporary);
     EXPECT_EQ(batch.batch_text, BatchText(command_line));
     EXPECT_EQ(batch.working_folder, working_folder);
   }
@@ -148,6 +151,9 @@ class RunEndToEnd : public ::testing::Test {
       EXPECT_TRUE(command.busy_pointer) << command.command_line;
     }
     EXPECT_FALSE(utils::FileExists(Root() + "batchtemp.bat"));
+    if (!Commands().empty()) {
+      EXPECT_FALSE(utils::FileExists(Commands().back().batch_file));
+    }
     EXPECT_TRUE(::IsWindowEnabled(Native(form_->RunButton)));
     EXPECT_TRUE(::IsWindowEnabled(Native(form_->ExitButton)));
     EXPECT_FALSE(desktop_.Busy());
@@ -270,8 +276,71 @@ TEST_F(RunEndToEnd, OwnProgramThenBuiltInTokenizerEachWorkFileGoesWhenRead) {
   ExpectRunEndedNormally();
 }
 
-TEST_F(RunEndToEnd, AnUnwritableInstallationFolderEndsTheRunWithTheErrorBox) {
-  installation_->MakeFolder("batchtemp.bat");
+// The folders of the batch file: the temporary folder is named by TMP (or TEMP), and the root
+// folder's "batchtemp.bat" is a folder, so that nothing can be written there under that name.
+class UnwritableBatchFolders {
+ public:
+  UnwritableBatchFolders(const TestInstallation& installation, bool temporary_folder_too)
+      : saved_tmp_(Variable("TMP")), saved_temp_(Variable("TEMP")) {
+    installation.MakeFolder("batchtemp.bat");
+    if (temporary_folder_too) {
+      const std::string missing = installation.File("missing\\");
+      ::SetEnvironmentVariableA("TMP", missing.c_str());
+      ::SetEnvironmentVariableA("TEMP", missing.c_str());
+    }
+  }
+  ~UnwritableBatchFolders() {
+    ::SetEnvironmentVariableA("TMP", saved_tmp_.c_str());
+    ::SetEnvironmentVariableA("TEMP", saved_temp_.c_str());
+  }
+
+ private:
+  static std::string Variable(const char* name) {
+    char value[MAX_PATH + 1] = {};
+    const DWORD length = ::GetEnvironmentVariableA(name, value, sizeof value);
+    return length > MAX_PATH ? std::string() : std::string(value, length);
+  }
+  std::string saved_tmp_;
+  std::string saved_temp_;
+};
+
+// Names in the folder, folders included.
+std::vector<std::string> FolderListing(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE)
+    return names;
+  do {
+    names.push_back(found.cFileName);
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A standard user cannot write to an installation folder under Program Files. Wine lets every
+// user write to every folder, so the one name the run could write there is taken by a folder;
+// the run must not need it and must leave the installation folder as it was.
+TEST_F(RunEndToEnd, RunsFromAnInstallationFolderItCannotWriteTo) {
+  UnwritableBatchFolders unwritable(*installation_, false);
+  const std::string input = installation_->MakeFolder("texts") + "in.txt";
+  const std::string out = installation_->MakeFolder("out");
+  utils::WriteWholeFile(input, kRunningText);
+  form_->InputEdit.SetText(input);
+  form_->OutputEdit.SetText(out + "res.txt");
+  const std::vector<std::string> installation_before = FolderListing(Root());
+
+  ASSERT_TRUE(ClickRun());
+  ASSERT_EQ(Commands().size(), 1u);
+  ExpectEngineRun(Engine() + " workfile1.txt res.txt -token -lemma", out);
+  EXPECT_EQ(utils::ReadWholeFile(out + "res.txt"), kTagged);
+  EXPECT_EQ(FolderListing(Root()), installation_before);
+  ExpectRunEndedNormally();
+}
+
+TEST_F(RunEndToEnd, NoFolderToWriteTheBatchFileToEndsTheRunWithTheErrorBox) {
+  UnwritableBatchFolders unwritable(*installation_, true);
   const std::string input = installation_->MakeFolder("texts") + "in.txt";
   const std::string out = installation_->MakeFolder("out");
   utils::WriteWholeFile(input, kRunningText);

@@ -97,6 +97,12 @@ std::optional<std::string> Win32Desktop::DocumentsFolder() {
   return std::string(path);
 }
 
+std::string Win32Desktop::TemporaryFolder() {
+  char path[MAX_PATH + 1] = {};
+  const DWORD length = ::GetTempPathA(sizeof path, path);
+  return length == 0 || length > MAX_PATH ? std::string() : std::string(path, length);
+}
+
 char Win32Desktop::DecimalSeparator() {
   char separator[8] = {};
   if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) < 2)

@@ -34,6 +34,7 @@ class Win32Desktop final : public Desktop {
   void Repaint() override;
   void RunCommand(const std::string& command_line, const std::string& working_folder) override;
   std::optional<std::string> DocumentsFolder() override;
+  std::string TemporaryFolder() override;
   char DecimalSeparator() override;
   std::string AnsiToOem(std::string_view text) override;
   std::string OemToAnsi(std::string_view text) override;
