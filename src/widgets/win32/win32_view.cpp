@@ -42,7 +42,10 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 Win32View::Win32View(Window& window, Win32Desktop& desktop)
-    : window_(window), desktop_(desktop), dpi_(ScreenDpi()) {
+    : Win32View(window, desktop, ScreenDpi()) {}
+
+Win32View::Win32View(Window& window, Win32Desktop& desktop, int dpi)
+    : window_(window), desktop_(desktop), dpi_(dpi) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
   RegisterWindowClass(instance, &WindowProc);
   const Bounds outer = Scale(window.GetBounds(), dpi_);
