@@ -4,6 +4,7 @@
 // room that the system gives it at that DPI.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -255,6 +256,8 @@ TEST(CaptionFit, EveryTextIsWholeAndUncoveredAtEachDpiInBothLanguages) {
     Win32View view(form, desktop, dpi);
     view.Show(SW_SHOWNORMAL);
     Pump(&view, 200);
+    EXPECT_EQ(::SendMessageA(view.TooltipHandle(), TTM_GETMAXTIPWIDTH, 0, 0), Scale(400, dpi))
+        << "hints wrap at a width scaled like the layout";
     for (const char* language : {"english", "german"}) {
       if (std::string(language) == "german")
         form.GermanImageClick();

@@ -54,6 +54,9 @@ TEST_F(Win32ViewTest, CreatesEveryNativeControlWithTheModelsBoundsStateAndText) 
   EXPECT_EQ(outer.top, 20);
   EXPECT_EQ(outer.right - outer.left, 790);
   EXPECT_EQ(outer.bottom - outer.top, 553);
+  const LONG style = ::GetWindowLongA(view_.Handle(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "the layout's size is fixed";
+  EXPECT_NE(style & WS_MINIMIZEBOX, 0);
   EXPECT_EQ(Item(window_.TagsOutRadioGroup, 0), nullptr) << "a frame-only group has no items";
   const RECT first = RectIn(Item(window_.LexInfoRadioGroup, 0), view_.Handle());
   const RECT third = RectIn(Item(window_.LexInfoRadioGroup, 2), view_.Handle());
@@ -208,6 +211,7 @@ TEST_F(Win32ViewTest, TooltipsCarryTheHintsAndStayTwentySeconds) {
   HWND tooltip = view_.TooltipHandle();
   ASSERT_NE(tooltip, nullptr);
   EXPECT_EQ(::SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 20000);
+  EXPECT_EQ(::SendMessageA(tooltip, TTM_GETMAXTIPWIDTH, 0, 0), 400) << "long hints wrap";
   const auto hint_of = [&](HWND native) {
     return ToolText(tooltip, view_.Handle(), reinterpret_cast<UINT_PTR>(native), true)
         .value_or("<no tool>");
