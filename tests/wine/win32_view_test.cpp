@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 
 #include "gui_support.h"
 #include "test_window.h"
@@ -244,6 +245,37 @@ TEST_F(Win32ViewTest, AFailureInAHandlerIsShownInTheErrorBox) {
   EXPECT_TRUE(catcher.Seen()[0].has_icon);
   EXPECT_FALSE(catcher.Seen()[0].owner_windows_enabled);
   EXPECT_NE(view_.Handle(), nullptr);
+}
+
+// Whether a box was the active window once it had come up; it is then answered with OK.
+bool box_was_active = false;
+
+void CALLBACK AnswerActiveBox(HWND box, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(box, timer);
+  box_was_active = ::GetActiveWindow() == box;
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(Win32ViewTest, ABoxBelongsToTheWindowAndGivesTheFocusBackToItsControl) {
+  for (bool error : {false, true}) {
+    window_.InputEdit.SetFocus();
+    Pump(&view_);
+    ASSERT_EQ(::GetFocus(), Native(window_.InputEdit));
+    DialogCatcher catcher(view_.Handle());
+    catcher.respond = [](HWND box) { ::SetTimer(box, 1, 200, &AnswerActiveBox); };
+    box_was_active = false;
+    if (error)
+      desktop_.ShowError("The file cannot be written");
+    else
+      desktop_.ShowMessage("Vandrel finished");
+    ASSERT_EQ(catcher.Seen().size(), 1u);
+    EXPECT_EQ(catcher.Seen()[0].owner, view_.Handle()) << "one taskbar entry for the program";
+    EXPECT_FALSE(catcher.Seen()[0].owner_windows_enabled) << "the box is modal to the window";
+    EXPECT_TRUE(box_was_active) << "the box comes up in front";
+    Pump(&view_);
+    EXPECT_EQ(::GetActiveWindow(), view_.Handle());
+    EXPECT_EQ(::GetFocus(), Native(window_.InputEdit)) << "the keyboard is where it was";
+  }
 }
 
 bool QuitRequested() {

@@ -18,15 +18,22 @@ std::string ApplicationTitle(std::string_view program_path) {
   return name;
 }
 
-// Task-modal boxes without an owner are centred on the screen and disable every window of the
-// program while they are open.
 void Win32Desktop::ShowMessage(const std::string& text) {
-  ::MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_TASKMODAL);
+  ShowBox(text, MB_OK);
 }
 
 void Win32Desktop::ShowError(const std::string& text) {
-  ::MessageBoxA(nullptr, ErrorBoxText(text).c_str(), title_.c_str(),
-                MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+  ShowBox(ErrorBoxText(text), MB_OK | MB_ICONSTOP);
+}
+
+// A box belongs to the main window and is modal to it: it shares the window's taskbar entry,
+// comes up active in front of it, and when it closes the window is active again and gives the
+// focus back to its control. Before there is a window, a box is task-modal. Either way the box
+// is centred on the screen.
+void Win32Desktop::ShowBox(const std::string& text, UINT style) {
+  HWND owner = MainHandle();
+  ::MessageBoxA(owner, text.c_str(), title_.c_str(),
+                style | (owner != nullptr ? MB_APPLMODAL | MB_SETFOREGROUND : MB_TASKMODAL));
 }
 
 std::optional<std::string> Win32Desktop::ChooseFileToOpen(const FileDialogRequest& request) {

@@ -40,6 +40,7 @@ class Win32Desktop final : public Desktop {
 
  private:
   HWND MainHandle() const { return window_ != nullptr ? window_->Handle() : nullptr; }
+  void ShowBox(const std::string& text, UINT style);
 
   std::string title_;
   MainWindow* window_ = nullptr;
