@@ -5,8 +5,10 @@
 
 #include <array>
 #include <string>
+#include <thread>
 
 #include "gui_support.h"
+#include "support/temp_folder.h"
 #include "test_window.h"
 #include "view_checks.h"
 #include "widgets/win32/win32_desktop.h"
@@ -276,6 +278,56 @@ TEST_F(Win32ViewTest, ABoxBelongsToTheWindowAndGivesTheFocusBackToItsControl) {
     EXPECT_EQ(::GetActiveWindow(), view_.Handle());
     EXPECT_EQ(::GetFocus(), Native(window_.InputEdit)) << "the keyboard is where it was";
   }
+}
+
+// What another thread saw of the window while a program ran.
+struct SeenDuringWait {
+  bool disabled = false;
+  bool hung = true;
+  bool repainted = false;
+};
+
+TEST_F(Win32ViewTest, WhileAProgramRunsTheWindowPaintsButTakesNoInput) {
+  test_support::TempFolder folder;
+  const std::string program = folder.File("hold-program.exe");
+  ASSERT_TRUE(::CopyFileA(VANDREL_HOLD_PROGRAM, program.c_str(), FALSE));
+  const std::string event_name = "vandrel-tests-" + std::to_string(::GetCurrentProcessId());
+  HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, event_name.c_str());
+  window_.TokenCheckBox.SetFocus();
+  Pump(&view_);
+  HWND main = view_.Handle();
+  HWND exit = Native(window_.ExitButton);
+  SeenDuringWait seen;
+  std::thread observer([&] {
+    for (int i = 0; i < 1000 && ::IsWindowEnabled(main); ++i)
+      ::Sleep(10);
+    seen.disabled = !::IsWindowEnabled(main);
+    // The system counts a window as hung when its thread has left it alone for five seconds.
+    ::Sleep(5500);
+    seen.hung = ::IsHungAppWindow(main) != FALSE;
+    ::RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    for (int i = 0; i < 300 && !seen.repainted; ++i) {
+      ::Sleep(10);
+      seen.repainted = !::GetUpdateRect(main, nullptr, FALSE);
+    }
+    // Neither a close request nor the Exit button's command may reach the model meanwhile.
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(exit), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(exit));
+    ::Sleep(300);
+    ::SetEvent(release);
+  });
+  desktop_.RunCommand("\"" + program + "\" " + event_name, "");
+  observer.join();
+  ::CloseHandle(release);
+  EXPECT_TRUE(seen.disabled);
+  EXPECT_FALSE(seen.hung);
+  EXPECT_TRUE(seen.repainted) << "the window painted while the program ran";
+  EXPECT_FALSE(window_.IsClosed());
+  EXPECT_TRUE(::IsWindowEnabled(main)) << "and takes input again afterwards";
+  Pump(&view_);
+  EXPECT_FALSE(window_.IsClosed());
+  EXPECT_EQ(::GetFocus(), Native(window_.TokenCheckBox));
 }
 
 bool QuitRequested() {

@@ -83,6 +83,9 @@ class Win32View final : public ControlObserver, public MainWindow {
   void SyncHints(Control& control);
   void FollowSelection(RadioGroup& group);
 
+  // Input reaches the model only while the view is ready and no program is being waited for.
+  bool TakesInput() const { return ready_ && !desktop_.Waiting(); }
+
   Native* Find(HWND handle);
   const Native* FindFirst(const Control& control) const;
   HWND FocusTarget(Control* control) const;
