@@ -206,6 +206,7 @@ void DialogCatcher::Saw(HWND dialog) {
                   ::SendMessageA(icon, STM_GETICON, 0, 0) != 0;
   ::GetWindowRect(dialog, &seen.rect);
   seen.owner_windows_enabled = watched_ == nullptr || ::IsWindowEnabled(watched_) != FALSE;
+  seen.owner = ::GetWindow(dialog, GW_OWNER);
   seen_.push_back(seen);
   if (respond)
     respond(dialog);

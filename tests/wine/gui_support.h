@@ -47,6 +47,7 @@ struct SeenDialog {
   bool has_icon = false;
   RECT rect{};
   bool owner_windows_enabled = true;  // whether `watched` took input while the box was open
+  HWND owner = nullptr;
 };
 
 // Watches for the dialog boxes that open on this thread, records them and answers each with

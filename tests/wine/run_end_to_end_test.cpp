@@ -184,6 +184,8 @@ TEST_F(RunEndToEnd, TagsARunningTextWithTheDefaults) {
   EXPECT_EQ(utils::ReadWholeFile(input), kRunningText);
   EXPECT_EQ(utils::CurrentFolder(), out);
   ExpectRunEndedNormally();
+  Pump(view_.get());
+  EXPECT_EQ(::GetFocus(), Native(form_->RunButton)) << "the keyboard is back on Run";
 }
 
 TEST_F(RunEndToEnd, PrintsTheProbabilityTreeFromTheInstallationFolder) {

@@ -85,7 +85,6 @@ TEST_F(VandrelFormTest, OpensWithEveryControlAsTheModelHasIt) {
   EXPECT_TRUE(NativesMirrorModel(*view_, form_));
   EXPECT_TRUE(::IsWindowEnabled(Native(form_.RunButton)));
   EXPECT_FALSE(::IsWindowEnabled(Native(form_.OwnProgramEdit)));
-  SaveScreenshot(view_->Handle(), "window-english.bmp");
 }
 
 TEST_F(VandrelFormTest, TheGermanFlagSwitchesTheNativeCaptions) {
@@ -94,7 +93,6 @@ TEST_F(VandrelFormTest, TheGermanFlagSwitchesTheNativeCaptions) {
   EXPECT_NE(TextOf(Native(form_.TaskRadioGroup)), english_task);
   EXPECT_EQ(TextOf(Native(form_.TaskRadioGroup)), form_.TaskRadioGroup.Caption());
   EXPECT_TRUE(NativesMirrorModel(*view_, form_));
-  SaveScreenshot(view_->Handle(), "window-german.bmp");
   Click(Native(form_.EnglishImage));
   EXPECT_EQ(TextOf(Native(form_.TaskRadioGroup)), english_task);
 }

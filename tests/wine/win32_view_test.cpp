@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <thread>
 
 #include "gui_support.h"
+#include "support/temp_folder.h"
 #include "test_window.h"
 #include "view_checks.h"
 #include "widgets/win32/win32_desktop.h"
@@ -54,6 +57,9 @@ TEST_F(Win32ViewTest, CreatesEveryNativeControlWithTheModelsBoundsStateAndText) 
   EXPECT_EQ(outer.top, 20);
   EXPECT_EQ(outer.right - outer.left, 790);
   EXPECT_EQ(outer.bottom - outer.top, 553);
+  const LONG style = ::GetWindowLongA(view_.Handle(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0) << "the layout's size is fixed";
+  EXPECT_NE(style & WS_MINIMIZEBOX, 0);
   EXPECT_EQ(Item(window_.TagsOutRadioGroup, 0), nullptr) << "a frame-only group has no items";
   const RECT first = RectIn(Item(window_.LexInfoRadioGroup, 0), view_.Handle());
   const RECT third = RectIn(Item(window_.LexInfoRadioGroup, 2), view_.Handle());
@@ -208,6 +214,7 @@ TEST_F(Win32ViewTest, TooltipsCarryTheHintsAndStayTwentySeconds) {
   HWND tooltip = view_.TooltipHandle();
   ASSERT_NE(tooltip, nullptr);
   EXPECT_EQ(::SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 20000);
+  EXPECT_EQ(::SendMessageA(tooltip, TTM_GETMAXTIPWIDTH, 0, 0), 400) << "long hints wrap";
   const auto hint_of = [&](HWND native) {
     return ToolText(tooltip, view_.Handle(), reinterpret_cast<UINT_PTR>(native), true)
         .value_or("<no tool>");
@@ -240,6 +247,87 @@ TEST_F(Win32ViewTest, AFailureInAHandlerIsShownInTheErrorBox) {
   EXPECT_TRUE(catcher.Seen()[0].has_icon);
   EXPECT_FALSE(catcher.Seen()[0].owner_windows_enabled);
   EXPECT_NE(view_.Handle(), nullptr);
+}
+
+// Whether a box was the active window once it had come up; it is then answered with OK.
+bool box_was_active = false;
+
+void CALLBACK AnswerActiveBox(HWND box, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(box, timer);
+  box_was_active = ::GetActiveWindow() == box;
+  ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(Win32ViewTest, ABoxBelongsToTheWindowAndGivesTheFocusBackToItsControl) {
+  for (bool error : {false, true}) {
+    window_.InputEdit.SetFocus();
+    Pump(&view_);
+    ASSERT_EQ(::GetFocus(), Native(window_.InputEdit));
+    DialogCatcher catcher(view_.Handle());
+    catcher.respond = [](HWND box) { ::SetTimer(box, 1, 200, &AnswerActiveBox); };
+    box_was_active = false;
+    if (error)
+      desktop_.ShowError("The file cannot be written");
+    else
+      desktop_.ShowMessage("Vandrel finished");
+    ASSERT_EQ(catcher.Seen().size(), 1u);
+    EXPECT_EQ(catcher.Seen()[0].owner, view_.Handle()) << "one taskbar entry for the program";
+    EXPECT_FALSE(catcher.Seen()[0].owner_windows_enabled) << "the box is modal to the window";
+    EXPECT_TRUE(box_was_active) << "the box comes up in front";
+    Pump(&view_);
+    EXPECT_EQ(::GetActiveWindow(), view_.Handle());
+    EXPECT_EQ(::GetFocus(), Native(window_.InputEdit)) << "the keyboard is where it was";
+  }
+}
+
+// What another thread saw of the window while a program ran.
+struct SeenDuringWait {
+  bool disabled = false;
+  bool hung = true;
+  bool repainted = false;
+};
+
+TEST_F(Win32ViewTest, WhileAProgramRunsTheWindowPaintsButTakesNoInput) {
+  test_support::TempFolder folder;
+  const std::string program = folder.File("hold-program.exe");
+  ASSERT_TRUE(::CopyFileA(VANDREL_HOLD_PROGRAM, program.c_str(), FALSE));
+  const std::string event_name = "vandrel-tests-" + std::to_string(::GetCurrentProcessId());
+  HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, event_name.c_str());
+  window_.TokenCheckBox.SetFocus();
+  Pump(&view_);
+  HWND main = view_.Handle();
+  HWND exit = Native(window_.ExitButton);
+  SeenDuringWait seen;
+  std::thread observer([&] {
+    for (int i = 0; i < 1000 && ::IsWindowEnabled(main); ++i)
+      ::Sleep(10);
+    seen.disabled = !::IsWindowEnabled(main);
+    // The system counts a window as hung when its thread has left it alone for five seconds.
+    ::Sleep(5500);
+    seen.hung = ::IsHungAppWindow(main) != FALSE;
+    ::RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    for (int i = 0; i < 300 && !seen.repainted; ++i) {
+      ::Sleep(10);
+      seen.repainted = !::GetUpdateRect(main, nullptr, FALSE);
+    }
+    // Neither a close request nor the Exit button's command may reach the model meanwhile.
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(exit), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(exit));
+    ::Sleep(300);
+    ::SetEvent(release);
+  });
+  desktop_.RunCommand("\"" + program + "\" " + event_name, "");
+  observer.join();
+  ::CloseHandle(release);
+  EXPECT_TRUE(seen.disabled);
+  EXPECT_FALSE(seen.hung);
+  EXPECT_TRUE(seen.repainted) << "the window painted while the program ran";
+  EXPECT_FALSE(window_.IsClosed());
+  EXPECT_TRUE(::IsWindowEnabled(main)) << "and takes input again afterwards";
+  Pump(&view_);
+  EXPECT_FALSE(window_.IsClosed());
+  EXPECT_EQ(::GetFocus(), Native(window_.TokenCheckBox));
 }
 
 bool QuitRequested() {

@@ -11,7 +11,7 @@ Tooltips::Tooltips(HWND owner, int max_width)
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                  ::GetModuleHandleA(nullptr), nullptr)) {
   ::SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kShowMilliseconds);
-  // A maximum width lets hints with line breaks show as several lines.
+  // Long hints wrap at the maximum width instead of running off the screen as one line.
   ::SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, max_width);
 }
 

@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <optional>
 #include <stdexcept>
 
 #include "utils/paths.h"
@@ -18,15 +19,22 @@ std::string ApplicationTitle(std::string_view program_path) {
   return name;
 }
 
-// Task-modal boxes without an owner are centred on the screen and disable every window of the
-// program while they are open.
 void Win32Desktop::ShowMessage(const std::string& text) {
-  ::MessageBoxA(nullptr, text.c_str(), title_.c_str(), MB_OK | MB_TASKMODAL);
+  ShowBox(text, MB_OK);
 }
 
 void Win32Desktop::ShowError(const std::string& text) {
-  ::MessageBoxA(nullptr, ErrorBoxText(text).c_str(), title_.c_str(),
-                MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+  ShowBox(ErrorBoxText(text), MB_OK | MB_ICONSTOP);
+}
+
+// A box belongs to the main window and is modal to it: it shares the window's taskbar entry,
+// comes up active in front of it, and when it closes the window is active again and gives the
+// focus back to its control. Before there is a window, a box is task-modal. Either way the box
+// is centred on the screen.
+void Win32Desktop::ShowBox(const std::string& text, UINT style) {
+  HWND owner = MainHandle();
+  ::MessageBoxA(owner, text.c_str(), title_.c_str(),
+                style | (owner != nullptr ? MB_APPLMODAL | MB_SETFOREGROUND : MB_TASKMODAL));
 }
 
 std::optional<std::string> Win32Desktop::ChooseFileToOpen(const FileDialogRequest& request) {
@@ -80,9 +88,44 @@ void Win32Desktop::RunCommand(const std::string& command_line, const std::string
     throw std::runtime_error(
         CreateProcessErrorText(error, utils::SystemMessage(error), command_line.size()));
   }
-  ::WaitForSingleObject(process.hProcess, INFINITE);
   ::CloseHandle(process.hThread);
+  WaitForProcess(process.hProcess);
   ::CloseHandle(process.hProcess);
+}
+
+// While the program runs, the window keeps painting and answering the system, so that it is
+// never taken for hung, but it takes no input: it is disabled, and the view ignores whatever
+// command or close request reaches it meanwhile. A quit request is kept for the outer loop.
+void Win32Desktop::WaitForProcess(HANDLE process) {
+  HWND main = MainHandle();
+  const bool disabled = main != nullptr && ::EnableWindow(main, FALSE) == FALSE;
+  waiting_ = true;
+  std::optional<int> quit_code;
+  while (::MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) ==
+         WAIT_OBJECT_0 + 1) {
+    MSG message{};
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        quit_code = static_cast<int>(message.wParam);
+        continue;
+      }
+      ::TranslateMessage(&message);
+      ::DispatchMessageA(&message);
+    }
+  }
+  waiting_ = false;
+  if (quit_code)
+    ::PostQuitMessage(*quit_code);
+  main = MainHandle();
+  if (!disabled || main == nullptr)
+    return;
+  ::EnableWindow(main, TRUE);
+  // The program's console had the foreground; the window takes it back, and with it the focus
+  // goes back to its control.
+  if (::GetActiveWindow() == main)
+    ::SetFocus(main);
+  else
+    ::SetForegroundWindow(main);
 }
 
 std::optional<std::string> Win32Desktop::DocumentsFolder() {

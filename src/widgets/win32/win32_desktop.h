@@ -24,6 +24,8 @@ class Win32Desktop final : public Desktop {
   void SetMainWindow(MainWindow* window) { window_ = window; }
   const std::string& Title() const { return title_; }
   bool Busy() const { return busy_; }
+  // True while RunCommand waits for a program: the window then paints but takes no input.
+  bool Waiting() const { return waiting_; }
 
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override;
@@ -41,10 +43,13 @@ class Win32Desktop final : public Desktop {
 
  private:
   HWND MainHandle() const { return window_ != nullptr ? window_->Handle() : nullptr; }
+  void ShowBox(const std::string& text, UINT style);
+  void WaitForProcess(HANDLE process);
 
   std::string title_;
   MainWindow* window_ = nullptr;
   bool busy_ = false;
+  bool waiting_ = false;
 };
 
 }  // namespace widgets::win32

@@ -19,6 +19,10 @@ namespace {
 
 constexpr char kWindowClass[] = "VandrelMainWindow";
 constexpr int kFontHeight = -11;
+// The layout has a fixed size: the frame can be minimized but neither resized nor maximized.
+constexpr DWORD kFrameStyle = WS_OVERLAPPEDWINDOW & ~(WS_THICKFRAME | WS_MAXIMIZEBOX);
+// Hints wrap at a width that reads well, scaled like the layout.
+constexpr int kHintWidth = 400;
 // The icon resource of winvandrel.exe; programs without it (the tests) show Windows' own.
 constexpr WORD kProgramIcon = 1;
 
@@ -52,13 +56,16 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 }  // namespace
 
 Win32View::Win32View(Window& window, Win32Desktop& desktop)
-    : window_(window), desktop_(desktop), dpi_(ScreenDpi()) {
+    : Win32View(window, desktop, ScreenDpi()) {}
+
+Win32View::Win32View(Window& window, Win32Desktop& desktop, int dpi)
+    : window_(window), desktop_(desktop), dpi_(dpi) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
   RegisterWindowClass(instance, &WindowProc);
   const Bounds outer = Scale(window.GetBounds(), dpi_);
-  ::CreateWindowExA(0, kWindowClass, window.Caption().c_str(),
-                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, outer.left, outer.top, outer.width,
-                    outer.height, nullptr, nullptr, instance, this);
+  ::CreateWindowExA(0, kWindowClass, window.Caption().c_str(), kFrameStyle | WS_CLIPCHILDREN,
+                    outer.left, outer.top, outer.width, outer.height, nullptr, nullptr, instance,
+                    this);
   if (main_ == nullptr) {
     throw std::runtime_error("The main window cannot be created: " +
                              utils::SystemMessage(::GetLastError()));
@@ -69,7 +76,7 @@ Win32View::Win32View(Window& window, Win32Desktop& desktop)
   for (Control* child : window.Children())
     CreateNatives(*child);
   ArrangeZOrder();
-  tooltips_ = std::make_unique<Tooltips>(main_, ::GetSystemMetrics(SM_CXSCREEN));
+  tooltips_ = std::make_unique<Tooltips>(main_, Scale(kHintWidth, dpi_));
   ready_ = true;
   window.SetObserver(this);
   desktop.SetMainWindow(this);

@@ -28,8 +28,9 @@ namespace widgets::win32 {
 class Win32View final : public ControlObserver, public MainWindow {
  public:
   // Creates the native window, still hidden, and becomes the window's observer and the
-  // desktop's main window.
+  // desktop's main window. The layout is scaled to the screen's DPI, or to `dpi` where given.
   Win32View(Window& window, Win32Desktop& desktop);
+  Win32View(Window& window, Win32Desktop& desktop, int dpi);
   ~Win32View() override;
   Win32View(const Win32View&) = delete;
   Win32View& operator=(const Win32View&) = delete;
@@ -81,6 +82,9 @@ class Win32View final : public ControlObserver, public MainWindow {
   void FitToCaption(HWND label, const std::string& caption);
   void SyncHints(Control& control);
   void FollowSelection(RadioGroup& group);
+
+  // Input reaches the model only while the view is ready and no program is being waited for.
+  bool TakesInput() const { return ready_ && !desktop_.Waiting(); }
 
   Native* Find(HWND handle);
   const Native* FindFirst(const Control& control) const;

@@ -79,14 +79,14 @@ LRESULT Win32View::HandleWindowMessage(UINT message, WPARAM wparam, LPARAM lpara
       DrawPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
       return TRUE;
     case WM_ACTIVATE:
-      if (LOWORD(wparam) != WA_INACTIVE && HIWORD(wparam) == 0) {
+      if (TakesInput() && LOWORD(wparam) != WA_INACTIVE && HIWORD(wparam) == 0) {
         RestoreFocus();
         return 0;
       }
       break;
     case WM_SETFOCUS: {
       HWND target = FocusTarget(window_.FocusedControl());
-      if (ready_ && target != nullptr && ::IsWindowEnabled(target))
+      if (TakesInput() && target != nullptr && ::IsWindowEnabled(target))
         SetNativeFocus(target);
       return 0;
     }
@@ -97,7 +97,8 @@ LRESULT Win32View::HandleWindowMessage(UINT message, WPARAM wparam, LPARAM lpara
       }
       break;
     case WM_CLOSE:
-      Guarded([this] { window_.Close(); });
+      if (TakesInput())
+        Guarded([this] { window_.Close(); });
       return 0;
     case WM_NCDESTROY:
       // Destroyed from outside the model: nothing may touch the window any more.
@@ -113,7 +114,7 @@ LRESULT Win32View::HandleWindowMessage(UINT message, WPARAM wparam, LPARAM lpara
 }
 
 void Win32View::HandleCommand(HWND handle, WORD notification) {
-  if (!ready_)
+  if (!TakesInput())
     return;
   Native* native = Find(handle);
   if (native == nullptr)
@@ -189,7 +190,7 @@ LRESULT Win32View::HandleControlMessage(HWND control, UINT message, WPARAM wpara
   switch (message) {
     case WM_SETFOCUS: {
       const LRESULT result = ::DefSubclassProc(control, message, wparam, lparam);
-      if (ready_) {
+      if (TakesInput()) {
         if (Native* native = Find(control))
           Guarded([&] { window_.MoveFocus(native->control); });
       }
@@ -220,7 +221,7 @@ LRESULT Win32View::HandleControlMessage(HWND control, UINT message, WPARAM wpara
         RECT area{};
         ::GetClientRect(control, &area);
         const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-        if (ready_ && ::PtInRect(&area, point)) {
+        if (TakesInput() && ::PtInRect(&area, point)) {
           if (Native* native = Find(control))
             Guarded([&] { static_cast<Edit&>(*native->control).Click(); });
         }

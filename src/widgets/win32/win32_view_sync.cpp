@@ -53,8 +53,15 @@ void Win32View::FitToCaption(HWND label, const std::string& caption) {
 void Win32View::SyncNative(Native& native) {
   Control& control = *native.control;
   const bool enabled = EffectivelyEnabled(control);
-  if ((::IsWindowEnabled(native.handle) != FALSE) != enabled)
+  if ((::IsWindowEnabled(native.handle) != FALSE) != enabled) {
     ::EnableWindow(native.handle, enabled);
+    // The focused control was disabled when the window last gave it the focus (Run, while its
+    // run showed the closing box): it takes the focus now.
+    if (enabled && ready_ && ::GetFocus() == main_ &&
+        FocusTarget(window_.FocusedControl()) == native.handle) {
+      SetNativeFocus(native.handle);
+    }
+  }
   switch (control.GetKind()) {
     case Kind::CheckBox:
       SetNativeText(native.handle, control.Caption());
