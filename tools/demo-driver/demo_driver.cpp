@@ -103,7 +103,7 @@ class DemoRun {
     program_ = std::make_unique<StartedProgram>(program, installation_);
     if (!program_->Started())
       throw StepFailed("cannot start " + program);
-    main_ = Await(60, "the main window \"" + std::string(kMainTitle) + "\"", [&] {
+    main_ = Await(120, "the main window \"" + std::string(kMainTitle) + "\"", [&] {
       FailOnBox();
       return program_->FindWindowOf(nullptr, kMainTitle);
     });
@@ -127,6 +127,9 @@ class DemoRun {
       FailOnBox();
       return FindControl(main_, "Edit", [&](const std::string& text) { return text == input; });
     });
+    // Load checks the loaded options at once and shows a box for each problem it finds.
+    ::Sleep(1000);
+    FailOnBox();
     Screenshot(main_, "demo-loaded.bmp");
   }
 

@@ -78,8 +78,12 @@ void SaveScreenshot(HWND window, const std::string& name) {
   const char* folder = std::getenv("VANDREL_SCREENSHOTS");
   if (folder == nullptr || *folder == '\0')
     return;
-  ::RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  // The windows of this thread may have paint messages waiting; those of other programs paint
+  // themselves, and one that is busy would hold a repaint up.
+  if (::GetWindowThreadProcessId(window, nullptr) == ::GetCurrentThreadId()) {
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  }
   RECT rect{};
   ::GetWindowRect(window, &rect);
   const int width = rect.right - rect.left;

@@ -21,6 +21,7 @@ std::string ClassOf(HWND window);
 
 // Saves the window as it is painted as `name` in the folder that VANDREL_SCREENSHOTS
 // names; does nothing when it names none. The desktop window gives the whole screen.
+// Windows of this thread are repainted first.
 void SaveScreenshot(HWND window, const std::string& name);
 
 }  // namespace window_driving
