@@ -173,7 +173,6 @@ class DemoRun {
   }
 
   void Finish() {
-    ::Sleep(300);
     Screenshot(::GetDesktopWindow(), "demo-finished.bmp");
     Click(Await(10, "the OK button of the box", [&] { return ::GetDlgItem(finished_box_, IDOK); }));
     Await(10, "the box to close", [&] {
@@ -230,7 +229,14 @@ class DemoRun {
     ::Sleep(200);
   }
 
+  // The pointer leaves the windows first, so that no hint covers them, and the windows are asked
+  // to repaint, without waiting for them: winvandrel.exe does not paint while it waits for the
+  // run's console.
   static void Screenshot(HWND window, const std::string& name) {
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    ::Sleep(500);
     SaveScreenshot(window, name);
     std::printf("demo: screenshot %s\n", name.c_str());
     std::fflush(stdout);
