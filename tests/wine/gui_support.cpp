@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-#include <fstream>
-
 namespace wine_tests {
 
 void Pump(widgets::win32::MainWindow* window, DWORD milliseconds) {
@@ -33,69 +30,11 @@ bool PumpUntil(widgets::win32::MainWindow* window, const std::function<bool()>& 
   return true;
 }
 
-void ClickAt(POINT screen_point) {
-  ::SetCursorPos(screen_point.x, screen_point.y);
-  INPUT inputs[2] = {};
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-namespace {
-
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-}  // namespace
-
-void PressKey(WORD key, bool shift) {
-  std::vector<INPUT> inputs;
-  if (shift)
-    inputs.push_back(KeyInput(VK_SHIFT, false));
-  inputs.push_back(KeyInput(key, false));
-  inputs.push_back(KeyInput(key, true));
-  if (shift)
-    inputs.push_back(KeyInput(VK_SHIFT, true));
-  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void TypeText(const std::string& text) {
-  for (char c : text) {
-    const SHORT key = ::VkKeyScanA(c);
-    PressKey(static_cast<WORD>(key & 0xFF), (key & 0x100) != 0);
-  }
-}
-
-POINT ScreenCentre(HWND window) {
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
 RECT RectIn(HWND window, HWND main) {
   RECT rect{};
   ::GetWindowRect(window, &rect);
   ::MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
-}
-
-std::string TextOf(HWND window) {
-  char text[4096] = {};
-  ::GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-std::string ClassOf(HWND window) {
-  char name[256] = {};
-  ::GetClassNameA(window, name, sizeof name);
-  return name;
 }
 
 // The wide-character messages return a tool's whole text; the ANSI ones cut it short.
@@ -128,46 +67,6 @@ COLORREF PixelAt(HWND window, POINT client_point) {
   const COLORREF colour = ::GetPixel(dc, client_point.x - outer.left, client_point.y - outer.top);
   ::ReleaseDC(top, dc);
   return colour;
-}
-
-void SaveScreenshot(HWND window, const std::string& name) {
-  const char* folder = std::getenv("VANDREL_SCREENSHOTS");
-  if (folder == nullptr || *folder == '\0')
-    return;
-  ::RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
-  RECT rect{};
-  ::GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  HDC screen = ::GetWindowDC(window);
-  HDC memory = ::CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ previous = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  ::GdiFlush();
-  const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  const DWORD image_size = stride * static_cast<DWORD>(height);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + image_size;
-  std::ofstream out(std::string(folder) + "\\" + name, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  out.write(static_cast<const char*>(bits), image_size);
-  ::SelectObject(memory, previous);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(window, screen);
 }
 
 DialogCatcher* DialogCatcher::active_ = nullptr;

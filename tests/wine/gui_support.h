@@ -1,5 +1,5 @@
 // Driving native windows in the Windows tests: pumping messages through the program's own
-// dispatch step, real mouse and keyboard input, reading back boxes and pixels, screenshots.
+// dispatch step, reading back boxes, tooltips and pixels, catching dialogs.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +10,18 @@
 #include <vector>
 
 #include "widgets/win32/event_loop.h"
+#include "window_driving.h"
 
 namespace wine_tests {
+
+// Input, window texts and screenshots, shared with the demo driver.
+using window_driving::ClassOf;
+using window_driving::ClickAt;
+using window_driving::PressKey;
+using window_driving::SaveScreenshot;
+using window_driving::ScreenCentre;
+using window_driving::TextOf;
+using window_driving::TypeText;
 
 // Handles the queued messages for `milliseconds`.
 void Pump(widgets::win32::MainWindow* window, DWORD milliseconds = 100);
@@ -19,26 +29,14 @@ void Pump(widgets::win32::MainWindow* window, DWORD milliseconds = 100);
 bool PumpUntil(widgets::win32::MainWindow* window, const std::function<bool()>& condition,
                DWORD milliseconds = 3000);
 
-// Input as the user gives it, through the system's input queue.
-void ClickAt(POINT screen_point);
-void PressKey(WORD key, bool shift = false);
-void TypeText(const std::string& text);
-
-POINT ScreenCentre(HWND window);
 // The window's rectangle in the client coordinates of `main`.
 RECT RectIn(HWND window, HWND main);
-std::string TextOf(HWND window);
-std::string ClassOf(HWND window);
 // The text of a tooltip's tool, in the ANSI code page; nothing when there is no such tool.
 // `id` is a window when `id_is_window`, else the number of an area of `owner`.
 std::optional<std::string> ToolText(HWND tooltip, HWND owner, UINT_PTR id, bool id_is_window);
 
 // The colour painted at the client point of `window`.
 COLORREF PixelAt(HWND window, POINT client_point);
-
-// Saves the window as it is painted as `name` in the folder that VANDREL_SCREENSHOTS
-// names; does nothing when it names none.
-void SaveScreenshot(HWND window, const std::string& name);
 
 // A dialog box (a message box or a file dialog) as the test saw it when it opened.
 struct SeenDialog {
