@@ -27,7 +27,6 @@ constexpr int kMultiWordLines = 10000;
 int MeasureOnce(const std::vector<std::string>& files) {
   const auto start = std::chrono::steady_clock::now();
   tokenizer::TokenizerOptions options;
-  options.check_byte_order_mark = true;
   options.detach_apostrophes = true;
   options.detach_clitics = true;
   options.one_letter_abbreviations = true;

@@ -177,6 +177,9 @@ const TextSet& EnglishTextSet() {
               .OwnProgramDialogTitle = "Name of OWN PROGRAM file",
               .ProgramFilter = "Program files",
               .OwnProgramFileNoun = "Own program file",
+              .NotUtf8Msg =
+                  "Text %1 is not valid UTF-8 at byte offset %2; such bytes are passed on "
+                  "unchanged.",
           },
   });
   return text_set;

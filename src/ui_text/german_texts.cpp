@@ -203,6 +203,9 @@ const TextSet& GermanTextSet() {
               .OwnProgramDialogTitle = "Name der Datei mit dem EIGENEN PROGRAMM",
               .ProgramFilter = "Programmdateien",
               .OwnProgramFileNoun = "Die Datei mit dem eigenen Programm",
+              .NotUtf8Msg =
+                  "Text %1 ist an Byte-Position %2 kein gültiges UTF-8; solche Bytes werden "
+                  "unverändert weitergegeben.",
           },
   });
   return text_set;
