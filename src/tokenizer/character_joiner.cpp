@@ -1,6 +1,7 @@
 #include "tokenizer/character_joiner.h"
 
 #include <cstring>
+#include <vector>
 
 namespace tokenizer {
 namespace {
@@ -15,10 +16,14 @@ void SetKey(std::string& key, int state, std::string_view word) {
 
 CharacterJoiner::CharacterJoiner(const MultiWordAutomaton& automaton, LineOutput& lines)
     : automaton_(automaton), lines_(lines) {
+  std::vector<HashFilters::Member> exits;
   for (const MultiWordTransition& transition : automaton.Transitions()) {
     SetKey(key_, transition.from, transition.word);
     transitions_.emplace(key_, transition.to);
+    exits.push_back({static_cast<std::uint32_t>(transition.from),
+                     CaselessHash(CharacterText(transition.word, {}))});
   }
+  exits_ = HashFilters(static_cast<std::uint32_t>(automaton.Transitions().size() + 1), exits);
 }
 
 int CharacterJoiner::FindTransition(int state, std::string_view word) {
@@ -28,6 +33,8 @@ int CharacterJoiner::FindTransition(int state, std::string_view word) {
 }
 
 int CharacterJoiner::FindTokenTransition(int state, const CharacterText& token) {
+  if (!exits_.MayHold(static_cast<std::uint32_t>(state), CaselessHash(token)))
+    return MultiWordAutomaton::kNoState;
   int to = FindTransition(state, token.Bytes());
   if (to != MultiWordAutomaton::kNoState)
     return to;

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "tokenizer/character_segmenter.h"
+#include "tokenizer/hash_filters.h"
 #include "tokenizer/line_output.h"
 #include "tokenizer/multi_words.h"
 
@@ -30,6 +31,9 @@ class CharacterJoiner final : public CharacterSink {
   LineOutput& lines_;
   // The transitions by their from-state's four bytes followed by the word.
   std::unordered_map<std::string, int> transitions_;
+  // For each state, the caseless hashes of the words that leave it: most tokens leave no
+  // state, and the filter turns them away before any of their forms is made.
+  HashFilters exits_;
   std::string key_;
   std::string form_;
   int state_ = 0;

@@ -71,11 +71,14 @@ CharacterRefiner::CharacterRefiner(const TokenizerOptions& options, const Tokeni
       apostrophe_is_trailing_(options.detach_apostrophes),
       detach_clitics_(options.detach_clitics),
       minimum_letter_period_length_(options.one_letter_abbreviations ? 2 : 4) {
+  std::vector<HashFilters::Member> members;
   for (const std::string& entry : data.abbreviations.Entries()) {
     folded_.clear();
     AppendCaseFolded(folded_, CharacterText(entry, {}));
     folded_abbreviations_.insert(folded_);
+    members.push_back({0, CaselessHash(CharacterText(entry, {}))});
   }
+  abbreviation_filter_ = HashFilters(1, members);
   for (const std::string& entry : data.clitics.prefixes)
     prefixes_.push_back(CodePointsOf(entry));
   for (const std::string& entry : data.clitics.suffixes)
@@ -121,7 +124,7 @@ CharacterText CharacterRefiner::Peel(const CharacterText& segment) {
 }
 
 bool CharacterRefiner::IsAbbreviation(const CharacterText& word) {
-  if (folded_abbreviations_.empty())
+  if (folded_abbreviations_.empty() || !abbreviation_filter_.MayHold(0, CaselessHash(word)))
     return false;
   folded_.clear();
   AppendCaseFolded(folded_, word);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tokenizer/character_segmenter.h"
+#include "tokenizer/hash_filters.h"
 #include "tokenizer/settings.h"
 
 namespace tokenizer {
@@ -38,6 +39,8 @@ class CharacterRefiner final : public CharacterSink {
   const bool detach_clitics_;
   const std::size_t minimum_letter_period_length_;
   std::unordered_set<std::string> folded_abbreviations_;
+  // The caseless hashes of the entries: most words are turned away before they are folded.
+  HashFilters abbreviation_filter_;
   std::vector<CodePoints> prefixes_;
   std::vector<CodePoints> suffixes_;
   std::string folded_;             // the folded form of the word being looked up

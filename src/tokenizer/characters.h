@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -70,6 +71,11 @@ class CharacterText {
   std::string_view bytes_;
   std::span<const char* const> seams_;
 };
+
+// A hash of the characters' caseless keys (utils::CaselessKey): the same for every case form of
+// the text and for every text with the same simple case folding, so that a look-up by case
+// forms or folding can first ask a filter whether anything may match.
+std::uint64_t CaselessHash(const CharacterText& characters);
 
 // Appends the characters in simple lower case, simple case folding, or capitalised (the first in
 // simple upper case, the rest in lower case). Lone bytes stay as they are.

@@ -23,6 +23,11 @@ inline char32_t SimpleUpperCase(char32_t code_point) {
 inline char32_t SimpleCaseFold(char32_t code_point) {
   return code_point + static_cast<char32_t>(UnicodeRecordOf(code_point).fold);
 }
+// The same for all characters that the case mappings and the folding lead from one to another:
+// every case form of a word has the same keys, character by character.
+inline char32_t CaselessKey(char32_t code_point) {
+  return code_point + static_cast<char32_t>(UnicodeRecordOf(code_point).caseless);
+}
 inline bool IsUnicodeLetter(char32_t code_point) {
   return UnicodeRecordOf(code_point).letter != 0;
 }

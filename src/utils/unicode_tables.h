@@ -14,6 +14,8 @@ struct Record {
   std::int32_t lower;   // simple lower-case mapping, as a distance from the code point
   std::int32_t upper;   // simple upper-case mapping
   std::int32_t fold;    // simple case folding
+  // The smallest of the characters that the mappings and the folding connect with this one.
+  std::int32_t caseless;
 };
 
 extern const std::uint8_t kBlockOf[0x110000 / kBlockSize];

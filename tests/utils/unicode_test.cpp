@@ -91,6 +91,11 @@ TEST(UnicodeCase, SimpleMappingsFoldingAndLetters) {
     EXPECT_EQ(SimpleCaseFold(row.c), row.folded) << std::hex << static_cast<unsigned>(row.c);
     EXPECT_EQ(IsUnicodeLetter(row.c), row.letter) << std::hex << static_cast<unsigned>(row.c);
   }
+  // The mappings and the folding join dotless i, I, i and dotted I; and the sigmas.
+  for (char32_t c : {U'ı', U'i', U'İ'})
+    EXPECT_EQ(CaselessKey(c), CaselessKey(U'I'));
+  EXPECT_EQ(CaselessKey(U'ς'), CaselessKey(U'Σ'));
+  EXPECT_NE(CaselessKey(U'ё'), CaselessKey(U'е'));
 }
 
 }  // namespace
