@@ -1,53 +1,73 @@
 #include "tokenizer/character_joiner.h"
 
-#include <cstring>
-#include <vector>
+#include <algorithm>
+#include <bit>
 
 namespace tokenizer {
-namespace {
-
-void SetKey(std::string& key, int state, std::string_view word) {
-  key.resize(sizeof state);
-  std::memcpy(key.data(), &state, sizeof state);
-  key.append(word);
-}
-
-}  // namespace
 
 CharacterJoiner::CharacterJoiner(const MultiWordAutomaton& automaton, LineOutput& lines)
     : automaton_(automaton), lines_(lines) {
+  const std::vector<MultiWordTransition>& transitions = automaton.Transitions();
   std::vector<HashFilters::Member> exits;
-  for (const MultiWordTransition& transition : automaton.Transitions()) {
-    SetKey(key_, transition.from, transition.word);
-    transitions_.emplace(key_, transition.to);
-    exits.push_back({static_cast<std::uint32_t>(transition.from),
-                     CaselessHash(CharacterText(transition.word, {}))});
+  std::vector<std::uint64_t> keys;
+  for (const MultiWordTransition& transition : transitions) {
+    const std::uint64_t hash = CaselessHash(CharacterText(transition.word, {}));
+    exits.push_back({static_cast<std::uint32_t>(transition.from), hash});
+    keys.push_back(KeyOf(transition.from, hash));
   }
-  exits_ = HashFilters(static_cast<std::uint32_t>(automaton.Transitions().size() + 1), exits);
+  exits_ = HashFilters(static_cast<std::uint32_t>(transitions.size() + 1), exits);
+  // At least half of the slots stay free.
+  const std::size_t size = std::bit_ceil(std::max<std::size_t>(64, transitions.size() * 2));
+  slots_.resize(size);
+  shift_ = 64 - std::countr_zero(size);
+  next_candidate_.assign(transitions.size(), -1);
+  // Filed from the last, so that each chain lists its candidates in creation order.
+  for (std::size_t k = transitions.size(); k-- > 0;) {
+    std::size_t slot = SlotOf(keys[k]);
+    while (slots_[slot].first >= 0 && slots_[slot].key != keys[k])
+      slot = (slot + 1) & (size - 1);
+    next_candidate_[k] = slots_[slot].first;
+    slots_[slot] = Slot{keys[k], static_cast<int>(k)};
+  }
 }
 
-int CharacterJoiner::FindTransition(int state, std::string_view word) {
-  SetKey(key_, state, word);
-  const auto found = transitions_.find(key_);
-  return found == transitions_.end() ? MultiWordAutomaton::kNoState : found->second;
+int CharacterJoiner::FirstCandidate(std::uint64_t key) const {
+  for (std::size_t slot = SlotOf(key);; slot = (slot + 1) & (slots_.size() - 1)) {
+    if (slots_[slot].first < 0 || slots_[slot].key == key)
+      return slots_[slot].first;
+  }
+}
+
+int CharacterJoiner::FindAmong(int first, int state, std::string_view word) const {
+  const std::vector<MultiWordTransition>& transitions = automaton_.Transitions();
+  for (int k = first; k >= 0; k = next_candidate_[static_cast<std::size_t>(k)]) {
+    const MultiWordTransition& transition = transitions[static_cast<std::size_t>(k)];
+    if (transition.from == state && transition.word == word)
+      return transition.to;
+  }
+  return MultiWordAutomaton::kNoState;
 }
 
 int CharacterJoiner::FindTokenTransition(int state, const CharacterText& token) {
-  if (!exits_.MayHold(static_cast<std::uint32_t>(state), CaselessHash(token)))
+  const std::uint64_t hash = CaselessHash(token);
+  if (!exits_.MayHold(static_cast<std::uint32_t>(state), hash))
     return MultiWordAutomaton::kNoState;
-  int to = FindTransition(state, token.Bytes());
+  const int first = FirstCandidate(KeyOf(state, hash));
+  if (first < 0)
+    return MultiWordAutomaton::kNoState;
+  int to = FindAmong(first, state, token.Bytes());
   if (to != MultiWordAutomaton::kNoState)
     return to;
   form_.clear();
   AppendLowerCase(form_, token);
   if (form_ != token.Bytes()) {
-    to = FindTransition(state, form_);
+    to = FindAmong(first, state, form_);
     if (to != MultiWordAutomaton::kNoState)
       return to;
   }
   form_.clear();
   AppendCapitalised(form_, token);
-  return form_ == token.Bytes() ? MultiWordAutomaton::kNoState : FindTransition(state, form_);
+  return form_ == token.Bytes() ? MultiWordAutomaton::kNoState : FindAmong(first, state, form_);
 }
 
 void CharacterJoiner::Add(const CharacterText& token) {
