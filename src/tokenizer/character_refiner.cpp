@@ -55,7 +55,7 @@ bool EndsWith(const CharacterText& word, const std::u32string& entry) {
   return end > 0;
 }
 
-// The byte length of the characters of `entry` at the start (or end) of a word.
+// The length in bytes of `entry` in UTF-8.
 std::size_t Utf8Length(const std::u32string& entry) {
   std::string bytes;
   for (char32_t c : entry)

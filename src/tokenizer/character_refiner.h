@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -23,8 +24,6 @@ class CharacterRefiner final : public CharacterSink {
   void Add(const CharacterText& segment) override;
 
  private:
-  using CodePoints = std::u32string;
-
   bool IsLeading(char32_t c) const;
   bool IsTrailing(char32_t c) const;
   CharacterText Peel(const CharacterText& segment);
@@ -41,8 +40,9 @@ class CharacterRefiner final : public CharacterSink {
   std::unordered_set<std::string> folded_abbreviations_;
   // The caseless hashes of the entries: most words are turned away before they are folded.
   HashFilters abbreviation_filter_;
-  std::vector<CodePoints> prefixes_;
-  std::vector<CodePoints> suffixes_;
+  // The clitic tables as characters.
+  std::vector<std::u32string> prefixes_;
+  std::vector<std::u32string> suffixes_;
   std::string folded_;             // the folded form of the word being looked up
   std::size_t suffix_length_ = 0;  // in bytes, of the suffix clitic split off the current word
 };
