@@ -1,6 +1,7 @@
 // Measures the tokenizer end to end, file to file, with the default English options: speed in
 // MB/s and peak memory, for generated inputs of several sizes, with full language lists and with
-// empty ones. Each measurement runs in a process of its own.
+// empty ones; and the same for the Unicode path on Russian text. Each measurement runs in a
+// process of its own.
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 
 #include "child_run.h"
 #include "corpus.h"
+#include "russian_corpus.h"
 #include "tokenizer/tokenizer.h"
 #include "utils/files.h"
 
@@ -24,18 +26,20 @@ constexpr int kAbbreviationEntries = 2000;
 constexpr int kMultiWordLines = 10000;
 
 // The measured part: loading the language files and tokenizing, as one run of the window does.
+// With "unicode" as the fifth file, the Russian options: no clitic tables, no conversion.
 int MeasureOnce(const std::vector<std::string>& files) {
   const auto start = std::chrono::steady_clock::now();
+  const bool unicode = files[4] == "unicode";
   tokenizer::TokenizerOptions options;
-  options.check_byte_order_mark = true;
+  options.unicode = unicode;
   options.detach_apostrophes = true;
-  options.detach_clitics = true;
+  options.detach_clitics = !unicode;
   options.one_letter_abbreviations = true;
-  options.convert_punctuation = true;
+  options.convert_punctuation = !unicode;
   tokenizer::TokenizerData data;
-  data.abbreviations = tokenizer::LoadAbbreviationFile(files[2]);
-  data.multi_words = tokenizer::LoadMultiWordFile(files[3]);
-  data.clitics = tokenizer::CliticTablesFor(true, "english");
+  data.abbreviations = tokenizer::LoadAbbreviationFile(files[2], unicode);
+  data.multi_words = tokenizer::LoadMultiWordFile(files[3], unicode);
+  data.clitics = tokenizer::CliticTablesFor(!unicode, "english");
   const std::chrono::duration<double> loading = std::chrono::steady_clock::now() - start;
   tokenizer::TokenizeFile(files[0], files[1], options, data, [](tokenizer::Message) {});
   const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -98,18 +102,37 @@ int RunBenchmark(const std::string& program, const Settings& settings) {
   bench::WriteMultiWordFile(small_multi_words, kMultiWordLines / 100, true);
   utils::WriteWholeFile(empty, "");
 
-  std::printf("Default English options, file to file, best of %d runs; 1 MB = 2^20 bytes.\n",
-              settings.repeats);
-  std::printf("%8s  %-24s %9s %10s %10s %10s %10s\n", "input", "lists", "MB/s", "peak MB",
-              "limit MB", "slower", "load ms");
+  bench::WriteRussianAbbreviationFile(folder + "russian-abbreviations", kAbbreviationEntries);
+  bench::WriteRussianMultiWordFile(folder + "russian-mwls", kMultiWordLines, false);
+  bench::WriteRussianMultiWordFile(folder + "russian-mwls-common", kMultiWordLines, true);
+  bench::WriteRussianAbbreviationFile(folder + "russian-abbreviations-small",
+                                      kAbbreviationEntries / 100);
+  bench::WriteRussianMultiWordFile(folder + "russian-mwls-small", kMultiWordLines / 100, true);
+
+  std::printf(
+      "Default English options on Windows-1252 text, and Russian options on UTF-8 text (Unicode "
+      "path), file to file, best of %d runs; 1 MB = 2^20 bytes. \"of 1252\": the Unicode path's "
+      "speed as a share of the English one with the same lists.\n",
+      settings.repeats);
+  std::printf("%8s  %-8s %-24s %9s %10s %10s %10s %10s %8s\n", "input", "path", "lists", "MB/s",
+              "peak MB", "limit MB", "slower", "load ms", "of 1252");
   for (int size : settings.sizes_mebibytes) {
     const std::string input = folder + "corpus-" + std::to_string(size) + ".txt";
+    const std::string russian_input = folder + "russian-" + std::to_string(size) + ".txt";
     const std::string output = folder + "tokens.txt";
-    bench::WriteCorpus(input, static_cast<std::size_t>(size) * static_cast<std::size_t>(kMebibyte));
+    const auto bytes = static_cast<std::size_t>(size) * static_cast<std::size_t>(kMebibyte);
+    bench::WriteCorpus(input, bytes);
+    bench::WriteRussianCorpus(russian_input, bytes);
     struct Lists {
       const char* label;
       std::string abbreviations;
       std::string multi_words;
+    };
+    struct Path {
+      const char* label;
+      std::string coding;
+      std::string input;
+      std::string prefix;  // of the list files
     };
     const Lists configurations[] = {
         {"empty", empty, empty},
@@ -117,26 +140,41 @@ int RunBenchmark(const std::string& program, const Settings& settings) {
         {"  mwls of common starts", abbreviations, common_multi_words},
         {"20 abbr. + 100 mwls", small_abbreviations, small_multi_words},
     };
-    double empty_speed = 0;
-    for (const Lists& lists : configurations) {
-      double best = 1e30;
-      double best_loading = 1e30;
-      double peak = 0;
-      for (int repeat = 0; repeat < settings.repeats; ++repeat) {
-        const bench::ChildResult result = bench::RunChild(
-            program, {"--run", input, output, lists.abbreviations, lists.multi_words});
-        best = std::min(best, result.seconds);
-        best_loading = std::min(best_loading, result.loading_seconds);
-        peak = std::max(peak, result.peak_mebibytes);
+    const Path paths[] = {{"1252", "1252", input, folder},
+                          {"unicode", "unicode", russian_input, folder + "russian-"}};
+    std::vector<double> english_speeds;
+    for (const Path& path : paths) {
+      double empty_speed = 0;
+      for (std::size_t k = 0; k < std::size(configurations); ++k) {
+        const Lists& lists = configurations[k];
+        const auto listed = [&](const std::string& file) {
+          return file == empty ? file : path.prefix + file.substr(folder.size());
+        };
+        double best = 1e30;
+        double best_loading = 1e30;
+        double peak = 0;
+        for (int repeat = 0; repeat < settings.repeats; ++repeat) {
+          const bench::ChildResult result =
+              bench::RunChild(program, {"--run", path.input, output, listed(lists.abbreviations),
+                                        listed(lists.multi_words), path.coding});
+          best = std::min(best, result.seconds);
+          best_loading = std::min(best_loading, result.loading_seconds);
+          peak = std::max(peak, result.peak_mebibytes);
+        }
+        const double speed = size / best;
+        if (empty_speed == 0)
+          empty_speed = speed;
+        if (english_speeds.size() < std::size(configurations))
+          english_speeds.push_back(speed);
+        std::printf("%5d MB  %-8s %-24s %9.1f %10.1f %10.1f %9.1f%% %10.1f %7.0f%%\n", size,
+                    path.label, lists.label, speed, peak, 1.5 * size + 32,
+                    100.0 * (1.0 - speed / empty_speed), 1000 * best_loading,
+                    100.0 * speed / english_speeds[k]);
       }
-      const double speed = size / best;
-      if (empty_speed == 0)
-        empty_speed = speed;
-      std::printf("%5d MB  %-24s %9.1f %10.1f %10.1f %9.1f%% %10.1f\n", size, lists.label, speed,
-                  peak, 1.5 * size + 32, 100.0 * (1.0 - speed / empty_speed), 1000 * best_loading);
     }
     if (!settings.keep) {
       std::filesystem::remove(input);
+      std::filesystem::remove(russian_input);
       std::filesystem::remove(output);
     }
   }
@@ -149,8 +187,8 @@ int RunBenchmark(const std::string& program, const Settings& settings) {
 
 int main(int argc, char** argv) {
   try {
-    if (argc == 6 && std::string(argv[1]) == "--run")
-      return MeasureOnce(std::vector<std::string>(argv + 2, argv + 6));
+    if (argc == 7 && std::string(argv[1]) == "--run")
+      return MeasureOnce(std::vector<std::string>(argv + 2, argv + 7));
     return RunBenchmark(std::filesystem::canonical("/proc/self/exe"), ParseSettings(argc, argv));
   } catch (const std::exception& error) {
     std::cerr << error.what() << "\n";

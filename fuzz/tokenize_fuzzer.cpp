@@ -50,7 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text = rest;
 
   TokenizerOptions options;
-  options.check_byte_order_mark = flags & 1;
   options.detach_apostrophes = flags & 2;
   options.detach_clitics = flags & 4;
   options.one_letter_abbreviations = flags & 8;

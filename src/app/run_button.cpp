@@ -88,25 +88,25 @@ run::RunChoices TVandrelForm::RunChoices() const {
 tokenizer::TokenizeOutcome TVandrelForm::Tokenize(const std::string& input_name,
                                                   const std::string& output_name) {
   tokenizer::TokenizerOptions options;
-  options.check_byte_order_mark = CodingRadioGroup.ItemIndex() < 2;
+  options.unicode = CodingRadioGroup.ItemIndex() == 2;
   options.detach_apostrophes = DetachApostCheckBox.Checked();
   options.detach_clitics = DetachCliticsCheckBox.Checked();
   options.one_letter_abbreviations = OneLetCheckBox.Checked();
   options.convert_punctuation = InEffect(PunctConvCheckBox);
   tokenizer::TokenizerData data;
   if (InEffect(AbbrevsCheckBox)) {
-    data.abbreviations =
-        tokenizer::LoadAbbreviationFile(run::AbbreviationsFilePath(Folders(), LanguageName));
+    data.abbreviations = tokenizer::LoadAbbreviationFile(
+        run::AbbreviationsFilePath(Folders(), LanguageName), options.unicode);
   }
   if (options.detach_clitics) {
     data.clitics = tokenizer::CliticTablesFor(CliticLanguage, LanguageName);
   }
   if (InEffect(MultiWordCheckBox)) {
-    data.multi_words =
-        tokenizer::LoadMultiWordFile(run::MultiWordFilePath(Folders(), LanguageName));
+    data.multi_words = tokenizer::LoadMultiWordFile(run::MultiWordFilePath(Folders(), LanguageName),
+                                                    options.unicode);
   }
-  const auto report = [this, &input_name](tokenizer::Message message) {
-    switch (message) {
+  const auto report = [this, &input_name](const tokenizer::MessageEvent& message) {
+    switch (message.message) {
       case tokenizer::Message::LtInTag:
         desktop_.ShowMessage(Texts.LtInTagMsg);
         break;
@@ -115,6 +115,10 @@ tokenizer::TokenizeOutcome TVandrelForm::Tokenize(const std::string& input_name,
         break;
       case tokenizer::Message::EndInTag:
         desktop_.ShowMessage(Texts.EndInTagMsg);
+        break;
+      case tokenizer::Message::NotUtf8:
+        desktop_.ShowMessage(
+            tokenizer::NotUtf8MessageText(Texts.NotUtf8Msg, input_name, message.byte_offset));
         break;
       default:
         desktop_.ShowMessage(tokenizer::ByteOrderMarkMessageText(message, input_name));

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "utils/files.h"
+#include "utils/utf8.h"
 
 namespace tokenizer {
 
@@ -40,8 +41,10 @@ std::vector<std::string> ReadAbbreviationEntries(std::string_view file_bytes) {
   return entries;
 }
 
-AbbreviationList LoadAbbreviationFile(const std::string& name) {
-  return AbbreviationList(ReadAbbreviationEntries(utils::ReadWholeFile(name)));
+AbbreviationList LoadAbbreviationFile(const std::string& name, bool unicode) {
+  const std::string bytes = utils::ReadWholeFile(name);
+  return AbbreviationList(
+      ReadAbbreviationEntries(unicode ? utils::WithoutUtf8ByteOrderMark(bytes) : bytes));
 }
 
 }  // namespace tokenizer

@@ -36,7 +36,8 @@ class AbbreviationList {
 // bytes, and lines that are then empty or begin with "#" are left out.
 std::vector<std::string> ReadAbbreviationEntries(std::string_view file_bytes);
 
-// Reads the abbreviations file `name`; throws std::runtime_error when it cannot be read.
-AbbreviationList LoadAbbreviationFile(const std::string& name);
+// Reads the abbreviations file `name`; throws std::runtime_error when it cannot be read. The file
+// of a Unicode language is UTF-8, and a leading byte-order mark is dropped.
+AbbreviationList LoadAbbreviationFile(const std::string& name, bool unicode = false);
 
 }  // namespace tokenizer

@@ -2,6 +2,7 @@
 
 #include "tokenizer/byte_case.h"
 #include "utils/files.h"
+#include "utils/utf8.h"
 
 namespace tokenizer {
 int MultiWordAutomaton::FindTransition(int state, std::string_view word) const {
@@ -159,8 +160,9 @@ MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes) {
   return automaton;
 }
 
-MultiWordAutomaton LoadMultiWordFile(const std::string& name) {
-  return ReadMultiWordFile(utils::ReadWholeFile(name));
+MultiWordAutomaton LoadMultiWordFile(const std::string& name, bool unicode) {
+  const std::string bytes = utils::ReadWholeFile(name);
+  return ReadMultiWordFile(unicode ? utils::WithoutUtf8ByteOrderMark(bytes) : bytes);
 }
 
 }  // namespace tokenizer

@@ -84,7 +84,8 @@ class MultiWordAutomaton {
 // first TAB; the rest of the line is the annotation.
 MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes);
 
-// Reads the multi-word file `name`; throws std::runtime_error when it cannot be read.
-MultiWordAutomaton LoadMultiWordFile(const std::string& name);
+// Reads the multi-word file `name`; throws std::runtime_error when it cannot be read. The file
+// of a Unicode language is UTF-8, and a leading byte-order mark is dropped.
+MultiWordAutomaton LoadMultiWordFile(const std::string& name, bool unicode = false);
 
 }  // namespace tokenizer

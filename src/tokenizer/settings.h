@@ -11,16 +11,19 @@
 namespace tokenizer {
 
 struct TokenizerOptions {
-  bool check_byte_order_mark = true;  // the training encoding is not Unicode
-  bool detach_apostrophes = false;    // the apostrophe joins the trailing punctuation
+  // The training encoding is Unicode: the text is UTF-8 or UTF-16, and the tokenizer works on
+  // its characters. Otherwise it works on Windows-1252 bytes and stops at a byte-order mark.
+  bool unicode = false;
+  bool detach_apostrophes = false;  // the apostrophe joins the trailing punctuation
   bool detach_clitics = false;
   bool one_letter_abbreviations = false;  // "A." stays whole
-  bool convert_punctuation = false;       // Windows quotes and dashes become Latin-1
+  bool convert_punctuation = false;       // Windows quotes and dashes become Latin-1; not Unicode
 };
 
 struct TokenizerData {
   AbbreviationList abbreviations;
-  CliticTables clitics;  // read only with TokenizerOptions::detach_clitics
+  // Read only with TokenizerOptions::detach_clitics; Windows-1252 also for a Unicode text.
+  CliticTables clitics;
   // When present, listed word sequences are joined into one line with their annotation.
   std::optional<MultiWordAutomaton> multi_words;
 };

@@ -4,6 +4,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "tokenizer/character_tokenizer.h"
 #include "tokenizer/line_output.h"
 #include "tokenizer/multi_word_joiner.h"
 #include "tokenizer/refiner.h"
@@ -25,7 +26,7 @@ std::optional<Message> ByteOrderMarkOf(std::string_view text) {
 std::optional<TokenizeOutcome> CheckByteOrderMark(std::string_view text,
                                                   const TokenizerOptions& options,
                                                   const MessageReport& report) {
-  if (!options.check_byte_order_mark)
+  if (options.unicode)
     return std::nullopt;
   const std::optional<Message> mark = ByteOrderMarkOf(text);
   if (!mark)
@@ -34,11 +35,17 @@ std::optional<TokenizeOutcome> CheckByteOrderMark(std::string_view text,
   return TokenizeOutcome::StoppedAtByteOrderMark;
 }
 
-// Runs the passes over `text` with every stage streaming into the next; the tags' TABs and line
-// ends become spaces in `text`.
-void Tokenize(std::string& text, const TokenizerOptions& options, const TokenizerData& data,
-              const MessageReport& report, LineOutput::BlockWriter write) {
-  LineOutput lines(options.convert_punctuation, std::move(write));
+// Runs the passes over `text`, which begins at `file_offset` in the input file, with every stage
+// streaming into the next; the tags' TABs and line ends become spaces in `text`.
+void Tokenize(std::string& text, std::size_t file_offset, const TokenizerOptions& options,
+              const TokenizerData& data, const MessageReport& report,
+              LineOutput::BlockWriter write) {
+  LineOutput lines(options.convert_punctuation && !options.unicode, std::move(write));
+  if (options.unicode) {
+    TokenizeCharacters(text, file_offset, options, data, report, lines);
+    lines.Finish();
+    return;
+  }
   std::optional<MultiWordJoiner> joiner;
   // Without transitions every token passes unchanged, so the stage is left out.
   if (data.multi_words && !data.multi_words->Transitions().empty())
@@ -59,12 +66,13 @@ std::string_view UpToFirstNul(std::string_view bytes) {
 
 TokenizedText TokenizeText(std::string_view input_bytes, const TokenizerOptions& options,
                            const TokenizerData& data, const MessageReport& report) {
-  const std::string_view text = UpToFirstNul(input_bytes);
+  std::string text(input_bytes);
+  const std::size_t file_offset = options.unicode ? PrepareUnicodeText(text) : 0;
+  text.resize(UpToFirstNul(text).size());
   if (const auto stop = CheckByteOrderMark(text, options, report))
     return {*stop, {}};
   TokenizedText result{TokenizeOutcome::Tokenized, {}};
-  std::string changed_text(text);
-  Tokenize(changed_text, options, data, report,
+  Tokenize(text, file_offset, options, data, report,
            [&result](std::string_view block) { result.lines.append(block); });
   return result;
 }
@@ -74,6 +82,7 @@ TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& o
                              const MessageReport& report) {
   // Held once, and changed in place by the first pass.
   std::string text = utils::ReadWholeFile(input_name);
+  const std::size_t file_offset = options.unicode ? PrepareUnicodeText(text) : 0;
   text.resize(UpToFirstNul(text).size());
   if (const auto stop = CheckByteOrderMark(text, options, report)) {
     // Emptying the output would destroy an input that is its own output, for nothing.
@@ -83,7 +92,7 @@ TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& o
   }
   auto writer = std::make_unique<utils::FileWriter>(output_name);
   try {
-    Tokenize(text, options, data, report,
+    Tokenize(text, file_offset, options, data, report,
              [&writer](std::string_view block) { writer->Write(block); });
     writer->Close();
   } catch (...) {

@@ -189,6 +189,9 @@ const TextSet& EnglishTextSet() {
                                      "console's code page cannot show, so the engine would be "
                                      "given other names; rename the files or folders to use "
                                      "other characters: ",
+              .NotUtf8Msg =
+                  "Text %1 is not valid UTF-8 at byte offset %2; such bytes are passed on "
+                  "unchanged.",
           },
   });
   return text_set;

@@ -218,6 +218,9 @@ const TextSet& GermanTextSet() {
                                      "Codepage der Konsole nicht darstellen kann; der Tagger "
                                      "bekäme also andere Namen. Benennen Sie die Dateien oder "
                                      "Ordner mit anderen Zeichen um: ",
+              .NotUtf8Msg =
+                  "Text %1 ist an Byte-Position %2 kein gültiges UTF-8; solche Bytes werden "
+                  "unverändert weitergegeben.",
           },
   });
   return text_set;

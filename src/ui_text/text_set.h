@@ -54,11 +54,13 @@ struct NamedTexts {
   std::string OutputIsInputPart;
   std::string WorkFilePart;
   std::string ConsoleCodePagePart;
+  // "%1" stands for the input file's name, "%2" for the byte offset.
+  std::string NotUtf8Msg;
 };
 
 using NamedTextField = std::pair<std::string_view, std::string NamedTexts::*>;
 // Every named text with its name, in the order of the struct.
-extern const std::array<NamedTextField, 41> kNamedTextFields;
+extern const std::array<NamedTextField, 42> kNamedTextFields;
 
 // Texts keyed by the name of the control they belong to.
 using ControlTexts = std::vector<std::pair<std::string, std::string>>;

@@ -4,7 +4,7 @@
 
 namespace ui_text {
 
-const std::array<NamedTextField, 41> kNamedTextFields = {{
+const std::array<NamedTextField, 42> kNamedTextFields = {{
     {"VerifiedMsg", &NamedTexts::VerifiedMsg},
     {"LtInTagMsg", &NamedTexts::LtInTagMsg},
     {"GtOutsideTagMsg", &NamedTexts::GtOutsideTagMsg},
@@ -46,6 +46,7 @@ const std::array<NamedTextField, 41> kNamedTextFields = {{
     {"OutputIsInputPart", &NamedTexts::OutputIsInputPart},
     {"WorkFilePart", &NamedTexts::WorkFilePart},
     {"ConsoleCodePagePart", &NamedTexts::ConsoleCodePagePart},
+    {"NotUtf8Msg", &NamedTexts::NotUtf8Msg},
 }};
 
 TextSet BuildTextSet(TextSet texts) {

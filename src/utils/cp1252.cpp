@@ -101,6 +101,13 @@ char CodePointToCp1252(char32_t code_point) {
 
 }  // namespace
 
+char32_t Cp1252ToCodePoint(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte < 0x80 || byte >= 0xA0 || kHighControls[byte - 0x80] == 0)
+    return byte;
+  return kHighControls[byte - 0x80];
+}
+
 char ToLowerCp1252(char c) {
   return Map(kLower, c);
 }

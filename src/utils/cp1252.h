@@ -17,6 +17,10 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 // æ, ø, ß and ÿ among them, maps to itself.
 char FoldToBaseLetter(char c);
 
+// The Unicode code point of a Windows-1252 byte; the five bytes that the code page leaves
+// unassigned keep their value.
+char32_t Cp1252ToCodePoint(char c);
+
 // Converts UTF-8 text written in the source to Windows-1252 bytes. Used once per text set; a
 // character without a Windows-1252 byte is a programming error and throws std::logic_error.
 std::string Utf8ToCp1252(std::string_view utf8);

@@ -18,7 +18,7 @@ class DemoInstallationTest : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    for (const char* language : {"english", "french", "german", "italian"}) {
+    for (const char* language : {"english", "french", "german", "italian", "russian"}) {
       for (const std::string ending : {".par", "-abbreviations", "-mwls"}) {
         std::filesystem::copy_file(kDemoFolder + language + ending, LibFile(language + ending));
       }
@@ -49,7 +49,7 @@ class DemoInstallationTest : public FormTest {
 
 TEST_F(DemoInstallationTest, EachDemoOptionsFileLoadsAndRuns) {
   TVandrelForm& form = Start();
-  for (const char* language : {"english", "french", "german", "italian"}) {
+  for (const char* language : {"english", "french", "german", "italian", "russian"}) {
     desktop.messages.clear();
     desktop.dialog_answers = {OptionsFile(language)};
     form.LoadButton.Click();
@@ -65,6 +65,12 @@ TEST_F(DemoInstallationTest, EachDemoOptionsFileLoadsAndRuns) {
     EXPECT_EQ(desktop.messages, std::vector<std::string>{"Vandrel finished"}) << language;
     EXPECT_NE(tokens.find('\t'), std::string::npos) << language << ": no multi-word unit";
     EXPECT_GT(std::count(tokens.begin(), tokens.end(), '\n'), 100) << language;
+    if (std::string(language) == "russian") {
+      // Trained on Unicode: UTF-8 characters stay whole, and Windows punctuation is not converted.
+      EXPECT_FALSE(form.PunctConvCheckBox.Enabled());
+      EXPECT_NE(tokens.find("\r\n\xC2\xAB\r\n\xD0\xA3\r\n"), std::string::npos);  // « У
+      EXPECT_NE(tokens.find("\r\n\xD1\x82.\xD0\xB5.\r\n"), std::string::npos);    // т.е.
+    }
   }
 }
 

@@ -228,6 +228,20 @@ TEST_F(RunTest, AByteOrderMarkEndsTheRunBeforeTheEngine) {
   EXPECT_TRUE(form.RunButton.Enabled());
 }
 
+TEST_F(RunTest, WithUnicodeTheTokenizerWorksOnUtf8CharactersAndNamesAByteThatIsNot) {
+  TVandrelForm& form = StartReady();
+  form.CodingRadioGroup.SetItemIndex(2);
+  utils::WriteWholeFile(Input(), "\xEF\xBB\xBF«Да», — сказал он\xFF.");
+  form.RunButton.Click();
+  ASSERT_EQ(engine_runs.size(), 1u);
+  EXPECT_EQ(engine_runs[0].tokenizer_output, "«\r\nДа\r\n»\r\n,\r\n—\r\nсказал\r\nон\xFF\r\n.\r\n");
+  EXPECT_EQ(desktop.messages,
+            (std::vector<std::string>{"Text " + Input() +
+                                          " is not valid UTF-8 at byte offset 34; such bytes are "
+                                          "passed on unchanged.",
+                                      "Vandrel finished"}));
+}
+
 // Two windows running at once never share a batch file; only without a temporary folder to
 // write to does the run fall back on the root folder.
 TEST_F(RunTest, TheBatchFileTakesAFreeNameInTheTemporaryFolder) {

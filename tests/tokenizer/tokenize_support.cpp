@@ -14,8 +14,10 @@ std::string Lines(std::initializer_list<std::string_view> lines) {
 Run TokenizeWithMessages(std::string_view text, const TokenizerOptions& options,
                          const TokenizerData& data) {
   Run run;
-  run.result = TokenizeText(text, options, data,
-                            [&run](Message message) { run.messages.push_back(message); });
+  run.result = TokenizeText(text, options, data, [&run](const MessageEvent& message) {
+    run.messages.push_back(message);
+    run.offsets.push_back(message.byte_offset);
+  });
   return run;
 }
 

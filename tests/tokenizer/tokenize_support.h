@@ -17,6 +17,7 @@ std::string Lines(std::initializer_list<std::string_view> lines);
 struct Run {
   TokenizedText result;
   std::vector<Message> messages;
+  std::vector<std::size_t> offsets;  // the byte offset of each message
 };
 
 Run TokenizeWithMessages(std::string_view text, const TokenizerOptions& options = {},

@@ -264,19 +264,10 @@ TEST(TokenizerMessages, ByteOrderMarksStopTheCall) {
   }
 }
 
-TEST(TokenizerMessages, WithoutTheCheckAByteOrderMarkIsTokenized) {
-  TokenizerOptions unicode;
-  unicode.check_byte_order_mark = false;
-  const test::Run run = test::TokenizeWithMessages("\xEF\xBB\xBFword <b", unicode);
-  EXPECT_EQ(run.result.outcome, TokenizeOutcome::Tokenized);
-  EXPECT_EQ(run.result.lines, Lines({"\xEF\xBB\xBFword", "<b  "}));
-  EXPECT_EQ(run.messages, std::vector<Message>{Message::EndInTag});
-}
-
 TEST(TokenizerMessages, AnEmptyTextGivesNoMessage) {
-  for (bool check : {true, false}) {
+  for (bool unicode : {false, true}) {
     TokenizerOptions options;
-    options.check_byte_order_mark = check;
+    options.unicode = unicode;
     const test::Run run = test::TokenizeWithMessages("", options);
     EXPECT_EQ(run.result.outcome, TokenizeOutcome::Tokenized);
     EXPECT_TRUE(run.messages.empty());

@@ -15,12 +15,18 @@
 #include "tokenizer/multi_words.h"
 #include "utils/cp1252.h"
 #include "utils/files.h"
+#include "utils/utf8.h"
 
 namespace demo_engine {
 namespace {
 
 const std::string kDemoFolder = std::string(VANDREL_SOURCE_DIR) + "/demo/";
-const char* const kLanguages[] = {"english", "french", "german", "italian"};
+const char* const kLanguages[] = {"english", "french", "german", "italian", "russian"};
+
+// Russian, trained on Unicode, has UTF-8 files.
+bool IsUtf8Language(const std::string& language) {
+  return language == "russian";
+}
 
 bool EndsEveryLineWithCrLf(const std::string& bytes) {
   for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -44,9 +50,12 @@ bool LooksLikeUtf8(const std::string& bytes) {
   return false;
 }
 
-void ExpectWindowsText(const std::string& name, const std::string& bytes) {
+void ExpectWindowsText(const std::string& name, const std::string& bytes, bool utf8 = false) {
   EXPECT_TRUE(EndsEveryLineWithCrLf(bytes)) << name;
-  EXPECT_FALSE(LooksLikeUtf8(bytes)) << name;
+  if (utf8)
+    EXPECT_EQ(utils::FindInvalidUtf8(bytes), std::string::npos) << name;
+  else
+    EXPECT_FALSE(LooksLikeUtf8(bytes)) << name;
   EXPECT_EQ(bytes.find('\0'), std::string::npos) << name;
   EXPECT_EQ(bytes.find('\x1A'), std::string::npos) << name;
 }
@@ -69,10 +78,11 @@ std::pair<int, int> BlankAndCommentLines(const std::string& bytes) {
 TEST(DemoEngineDemoFiles, ParameterFilesReadAndHoldEnoughWords) {
   for (const char* language : kLanguages) {
     const std::string name = kDemoFolder + language + ".par";
-    ExpectWindowsText(name, utils::ReadWholeFile(name));
+    ExpectWindowsText(name, utils::ReadWholeFile(name), IsUtf8Language(language));
     const ParameterFile parameters = ReadParameterFile(name);
     EXPECT_EQ(parameters.language, language);
-    EXPECT_GE(parameters.lexicon.WordCount(), 250u) << name;
+    EXPECT_EQ(parameters.encoding == TextEncoding::kUtf8, IsUtf8Language(language)) << name;
+    EXPECT_GE(parameters.lexicon.WordCount(), 200u) << name;
     EXPECT_GE(parameters.endings.size(), 25u) << name;
     EXPECT_FALSE(parameters.contexts.empty()) << name;
   }
@@ -82,7 +92,7 @@ TEST(DemoEngineDemoFiles, AbbreviationFilesKeepEveryEntry) {
   for (const char* language : kLanguages) {
     const std::string name = kDemoFolder + language + "-abbreviations";
     const std::string bytes = utils::ReadWholeFile(name);
-    ExpectWindowsText(name, bytes);
+    ExpectWindowsText(name, bytes, IsUtf8Language(language));
     const std::vector<std::string> entries = tokenizer::ReadAbbreviationEntries(bytes);
     const auto [blank, comments] = BlankAndCommentLines(bytes);
     EXPECT_GE(entries.size(), 60u) << name;
@@ -103,7 +113,7 @@ TEST(DemoEngineDemoFiles, MultiWordFilesKeepEveryUnitWithAKnownTag) {
   for (const char* language : kLanguages) {
     const std::string name = kDemoFolder + language + "-mwls";
     const std::string bytes = utils::ReadWholeFile(name);
-    ExpectWindowsText(name, bytes);
+    ExpectWindowsText(name, bytes, IsUtf8Language(language));
     const ParameterFile parameters = ReadParameterFile(kDemoFolder + language + ".par");
     const tokenizer::MultiWordAutomaton automaton = tokenizer::ReadMultiWordFile(bytes);
     const std::size_t lines = options_file::SplitIntoLines(bytes).size();
@@ -127,7 +137,13 @@ TEST(DemoEngineDemoFiles, SampleTextsAreWindowsTextWithQuotesAndDashes) {
   for (const char* language : kLanguages) {
     const std::string name = kDemoFolder + "texts/" + language + "-sample.txt";
     const std::string bytes = utils::ReadWholeFile(name);
-    ExpectWindowsText(name, bytes);
+    const bool utf8 = IsUtf8Language(language);
+    ExpectWindowsText(name, bytes, utf8);
+    if (utf8) {
+      for (const char* character : {"«", "»", "—", "х", "л", "ё"})
+        EXPECT_NE(bytes.find(character), std::string::npos) << name << ": no " << character;
+      continue;
+    }
     EXPECT_NE(bytes.find_first_of("\x93\x84\xAB"), std::string::npos) << name << ": no quotes";
     EXPECT_NE(bytes.find_first_of("\x96\x97"), std::string::npos) << name << ": no dashes";
     EXPECT_GE(std::count(bytes.begin(), bytes.end(), '\n'), 6) << name;

@@ -178,5 +178,19 @@ TEST_F(DemoEngineTagger, LooksTheAuxiliaryLexiconUpFirst) {
             "the\tDT\tthe\tlexicon\r\n");
 }
 
+TEST(DemoEngineUtf8, LooksUpAndGuessesUtf8WordsByCharacters) {
+  const ParameterFile parameters = ParseParameterFile(
+      "VANDREL-DEMO-PARAMETERS 1\nlanguage\trussian\nencoding\tutf-8\ntags\tNOUN VERB SENT\n"
+      "default-tag\tNOUN\nsentence-end-tag\tSENT\n[lexicon]\nёлка\tNOUN\tёлка\t1\n"
+      "[endings]\nал\tVERB\t1\n[beginnings]\nпере\tVERB\t1\n",
+      "russian.par");
+  TaggingOptions options = TokenAndLemma();
+  const Lexicon no_lexicon;
+  Tagger tagger(parameters, no_lexicon, options);
+  EXPECT_EQ(tagger.TagText("ЁЛКА\nЁлка\nсказАЛ\nПЕРЕход\nд\n"),
+            "ЁЛКА\tNOUN\tёлка\r\nЁлка\tNOUN\tёлка\r\nсказАЛ\tVERB\t<unknown>\r\n"
+            "ПЕРЕход\tVERB\t<unknown>\r\nд\tNOUN\t<unknown>\r\n");
+}
+
 }  // namespace
 }  // namespace demo_engine

@@ -60,6 +60,7 @@ TEST(TokenizeDriver, BadArgumentsGiveTheUsageAndStatus2) {
       {"--clitics", "german", in, out},
       {"--clitics", "English", in, out},
       {"--coding", "utf8", in, out},
+      {"--coding", "unicode", "--convert-punctuation", in, out},
       {in, out, "--abbreviations"},
       {in, out, "--multiwords"},
       {in, out, "--clitics"},
@@ -113,7 +114,7 @@ TEST(TokenizeDriver, ByteOrderMarksStopWithStatus0UnlessTheCodingIsUnicode) {
   const Result unicode = RunTool({"--coding", "unicode", in, out});
   EXPECT_EQ(unicode.status, kSuccess);
   EXPECT_EQ(unicode.err, "");
-  EXPECT_EQ(utils::ReadWholeFile(out), "\xEF\xBB\xBFword\r\n");
+  EXPECT_EQ(utils::ReadWholeFile(out), "word\r\n");
 }
 
 TEST(TokenizeDriver, MarkupMessagesOnePerLineInOrder) {
@@ -154,6 +155,23 @@ TEST(TokenizeDriver, OptionsReachTheTokenizer) {
   for (const Row& row : rows)
     EXPECT_EQ(Output(folder, row.text, row.options), row.lines)
         << testing::PrintToString(row.options);
+}
+
+TEST(TokenizeDriver, UnicodeReadsUtf8ListsAndNamesTheFirstByteThatIsNoUtf8) {
+  TempFolder folder;
+  utils::WriteWholeFile(folder.File("abbreviations"), "\xEF\xBB\xBFт.е.\r\nг.\r\n");
+  utils::WriteWholeFile(folder.File("mwls"), "\xEF\xBB\xBFв течение\tPREP\r\n");
+  const std::string in = folder.File("in.txt");
+  utils::WriteWholeFile(in, "В течение дня, т.е. \xFF г.");
+  const Result result =
+      RunTool({"--coding", "unicode", "--abbreviations", folder.File("abbreviations"),
+               "--multiwords", folder.File("mwls"), in, folder.File("out.txt")});
+  EXPECT_EQ(result.status, kSuccess);
+  EXPECT_EQ(result.err, "Text " + in +
+                            " is not valid UTF-8 at byte offset 33; such bytes are passed on "
+                            "unchanged.\n");
+  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")),
+            "В течение\tPREP\r\nдня\r\n,\r\nт.е.\r\n\xFF\r\nг.\r\n");
 }
 
 TEST(TokenizeDriver, TwoDashesEndTheOptions) {

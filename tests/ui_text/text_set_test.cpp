@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "tokenizer/messages.h"
+
 namespace ui_text {
 namespace {
 
@@ -32,14 +34,14 @@ TEST(TextSets, BothLanguagesCoverTheSameControls) {
 }
 
 TEST(TextSets, HoldAllNamedTextsInBothLanguages) {
-  EXPECT_EQ(kNamedTextFields.size(), 41u);
+  EXPECT_EQ(kNamedTextFields.size(), 42u);
   std::set<std::string_view> names;
   for (const auto& [name, field] : kNamedTextFields) {
     names.insert(name);
     EXPECT_FALSE((EnglishTextSet().named.*field).empty()) << name;
     EXPECT_FALSE((GermanTextSet().named.*field).empty()) << name;
   }
-  EXPECT_EQ(names.size(), 41u);
+  EXPECT_EQ(names.size(), 42u);
   EXPECT_EQ(EnglishTextSet().named.VerifiedMsg, "Program options verified.");
   EXPECT_EQ(GermanTextSet().named.VerifiedMsg,
             "Programmoptionen gepr\xFC"
@@ -49,6 +51,8 @@ TEST(TextSets, HoldAllNamedTextsInBothLanguages) {
             " konnte nicht ge\xF6"
             "ffnet werden");
   EXPECT_EQ(EnglishTextSet().named.FilePart, "File ");
+  // The command-line driver prints the English text without the text sets.
+  EXPECT_EQ(EnglishTextSet().named.NotUtf8Msg, tokenizer::kEnglishNotUtf8Text);
 }
 
 std::string Caption(const TextSet& text_set, std::string_view control) {

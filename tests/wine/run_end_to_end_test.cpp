@@ -188,6 +188,30 @@ TEST_F(RunEndToEnd, TagsARunningTextWithTheDefaults) {
   EXPECT_EQ(::GetFocus(), Native(form_->RunButton)) << "the keyboard is back on Run";
 }
 
+TEST_F(RunEndToEnd, TagsARussianTextSavedAsUtf16ThroughTheUnicodePath) {
+  // The demo's Russian sample as Windows editors save "Unicode" text: UTF-16 with its mark.
+  const std::string utf8 =
+      utils::ReadWholeFile(std::string(VANDREL_SOURCE_DIR) + "/demo/texts/russian-sample.txt");
+  std::wstring wide(utf8.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(
+      ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                            static_cast<int>(wide.size()))));
+  const std::string input = installation_->MakeFolder("texts") + "russian.txt";
+  const std::string out = installation_->MakeFolder("out");
+  utils::WriteWholeFile(input, "\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()),
+                                                        wide.size() * sizeof(wchar_t)));
+  form_->LangRadioGroup.SetItemIndex(5);
+  form_->InputEdit.SetText(input);
+  form_->OutputEdit.SetText(out + "res.txt");
+
+  ASSERT_TRUE(ClickRun());
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Vandrel finished"});
+  const std::string tagged = utils::ReadWholeFile(out + "res.txt");
+  for (const char* line : {"«\tPUNCT\t«\r\n", "т.е.\tCCONJ\tто есть\r\n", "ч.\tNOUN\tчас\r\n",
+                           "Несмотря на\tADP\tнесмотря на\r\n", "Ёлки-палки\tINTJ\tёлки-палки\r\n"})
+    EXPECT_NE(tagged.find(line), std::string::npos) << line;
+}
+
 TEST_F(RunEndToEnd, PrintsTheProbabilityTreeFromTheInstallationFolder) {
   const std::string out = installation_->MakeFolder("out");
   const std::string before = utils::CurrentFolder();

@@ -22,8 +22,10 @@ TestInstallation::TestInstallation(const std::string& folder_name)
   CopyInto(VANDREL_DEMO_ENGINE, File("bin\\vandrel.exe"));
   CopyInto(VANDREL_COPY_INPUT, CopyProgramPath());
   const std::string demo = std::string(VANDREL_SOURCE_DIR) + "/demo/";
-  for (const char* name : {"english.par", "english-abbreviations", "english-mwls"})
-    CopyInto(demo + name, File("lib\\") + name);
+  for (const char* language : {"english", "russian"}) {
+    for (const char* ending : {".par", "-abbreviations", "-mwls"})
+      CopyInto(demo + language + ending, File("lib\\") + language + ending);
+  }
 }
 
 std::string TestInstallation::MakeFolder(const std::string& name) const {

@@ -3,26 +3,15 @@
 #include <stdexcept>
 
 #include "text_lines.h"
-#include "utils/cp1252.h"
 
 namespace demo_engine {
-namespace {
-
-std::string Capitalised(std::string_view word) {
-  std::string result = utils::LowerCase(word);
-  if (!result.empty())
-    result[0] = utils::ToUpperCp1252(result[0]);
-  return result;
-}
-
-}  // namespace
-
 void Lexicon::Add(const std::string& word, Reading reading) {
   entries_[word].push_back(std::move(reading));
 }
 
-const std::vector<Reading>* Lexicon::Find(std::string_view word) const {
-  for (const std::string& form : {std::string(word), utils::LowerCase(word), Capitalised(word)}) {
+const std::vector<Reading>* Lexicon::Find(std::string_view word, TextEncoding encoding) const {
+  for (const std::string& form :
+       {std::string(word), LowerCaseWord(word, encoding), CapitalisedWord(word, encoding)}) {
     const auto found = entries_.find(form);
     if (found != entries_.end())
       return &found->second;

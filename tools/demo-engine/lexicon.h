@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "word_case.h"
+
 namespace demo_engine {
 
 struct Reading {
@@ -21,7 +23,8 @@ class Lexicon {
 
   // The readings of `word` as written, else of its lower-case form, else of its capitalised
   // form (sentence-initial and all-capital words find their entries); null when none is there.
-  const std::vector<Reading>* Find(std::string_view word) const;
+  const std::vector<Reading>* Find(std::string_view word,
+                                   TextEncoding encoding = TextEncoding::kWindows1252) const;
 
   std::size_t WordCount() const { return entries_.size(); }
   const std::map<std::string, std::vector<Reading>, std::less<>>& Entries() const {

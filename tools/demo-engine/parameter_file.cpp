@@ -93,6 +93,10 @@ class Parser {
     const std::string value(fields[1]);
     if (key == "language") {
       result_.language = value;
+    } else if (key == "encoding") {
+      if (value != "windows-1252" && value != "utf-8")
+        Fail("the encoding is windows-1252 or utf-8, not " + value);
+      result_.encoding = value == "utf-8" ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
     } else if (key == "tags") {
       for (std::string_view tag : SplitWords(value))
         result_.tags.emplace_back(tag);

@@ -29,6 +29,8 @@ using AffixTable = std::map<std::string, std::vector<TagCount>, std::less<>>;
 
 struct ParameterFile {
   std::string language;
+  // The setting "encoding", windows-1252 (the default) or utf-8: how words are lower-cased.
+  TextEncoding encoding = TextEncoding::kWindows1252;
   std::vector<std::string> tags;
   std::string default_tag;
   std::string sentence_end_tag;

@@ -5,7 +5,6 @@
 
 #include "number_text.h"
 #include "text_lines.h"
-#include "utils/cp1252.h"
 #include "utils/numbers.h"
 
 namespace demo_engine {
@@ -51,21 +50,8 @@ void SortByProbability(std::vector<Candidate>& candidates) {
       [](const Candidate& a, const Candidate& b) { return a.probability > b.probability; });
 }
 
-bool IsUpperCaseLetter(char c) {
-  return utils::ToLowerCp1252(c) != c;
-}
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-// Letters and digits make a token a word; punctuation does not start a sentence's first word.
-bool StartsWithWordCharacter(std::string_view token) {
-  if (token.empty())
-    return false;
-  const char c = token.front();
-  return IsDigit(c) || utils::ToLowerCp1252(c) != utils::ToUpperCp1252(c) ||
-         utils::FoldToBaseLetter(c) != c || c == '\xDF';
 }
 
 bool IsSgmlLine(std::string_view line) {
@@ -133,7 +119,8 @@ void Tagger::TagLine(std::string_view line, std::string& output) {
     ++summary_.unknown;
   WriteLine(token, analysis, output);
   previous_tag_ = analysis.candidates.front().tag;
-  if (StartsWithWordCharacter(token)) {
+  // Letters and digits make a token a word; punctuation does not start a sentence's first word.
+  if (BeginsWithWordCharacter(token, parameters_.encoding)) {
     at_sentence_start_ = false;
     sentence_has_words_ = true;
   }
@@ -148,9 +135,11 @@ Analysis Tagger::Analyse(std::string_view token, std::string_view annotation) {
       return analysis;
     ++summary_.ignored_annotations;
   }
-  if (const std::vector<Reading>* readings = auxiliary_lexicon_.Find(token)) {
+  const TextEncoding encoding = parameters_.encoding;
+  if (const std::vector<Reading>* readings = auxiliary_lexicon_.Find(token, encoding)) {
     analysis = {CandidatesFromReadings(*readings), "auxiliary-lexicon", true};
-  } else if (const std::vector<Reading>* main_readings = parameters_.lexicon.Find(token)) {
+  } else if (const std::vector<Reading>* main_readings =
+                 parameters_.lexicon.Find(token, encoding)) {
     analysis = {CandidatesFromReadings(*main_readings), "lexicon", true};
   } else {
     analysis = Guess(token);
@@ -196,9 +185,9 @@ Analysis Tagger::Guess(std::string_view token) const {
   if (options_.hyphen_heuristics && hyphen != std::string_view::npos && hyphen > 0 &&
       hyphen + 1 < token.size()) {
     const std::string_view last_part = token.substr(hyphen + 1);
-    const std::vector<Reading>* readings = auxiliary_lexicon_.Find(last_part);
+    const std::vector<Reading>* readings = auxiliary_lexicon_.Find(last_part, parameters_.encoding);
     if (!readings)
-      readings = parameters_.lexicon.Find(last_part);
+      readings = parameters_.lexicon.Find(last_part, parameters_.encoding);
     if (readings) {
       std::vector<Candidate> candidates = CandidatesFromReadings(*readings);
       for (Candidate& candidate : candidates)
@@ -210,19 +199,21 @@ Analysis Tagger::Guess(std::string_view token) const {
   if (!parameters_.number_tag.empty() && IsDigit(token.front()))
     return {{{parameters_.number_tag, own_lemma, 1}}, "number", false};
   if (options_.cap_heuristics && !parameters_.proper_noun_tag.empty() &&
-      IsUpperCaseLetter(token.front()) && !at_sentence_start_) {
+      BeginsWithUpperCaseLetter(token, parameters_.encoding) && !at_sentence_start_) {
     return {{{parameters_.proper_noun_tag, own_lemma, 1}}, "capital", false};
   }
-  const std::string lower = utils::LowerCase(token);
+  const std::string lower = LowerCaseWord(token, parameters_.encoding);
   const std::string unknown_lemma = UnknownLemma(token);
-  for (std::size_t length = lower.size() - 1; length > 0; --length) {
-    const auto found = parameters_.endings.find(lower.substr(lower.size() - length));
+  // Endings and beginnings are whole characters, the longest first.
+  const std::vector<std::size_t> starts = CharacterStarts(lower, parameters_.encoding);
+  for (std::size_t k = 1; k < starts.size(); ++k) {
+    const auto found = parameters_.endings.find(lower.substr(starts[k]));
     if (found != parameters_.endings.end())
       return {CandidatesFromCounts(found->second, unknown_lemma), "ending:-" + found->first, false};
   }
   if (!options_.ignore_prefix) {
-    for (std::size_t length = lower.size() - 1; length > 0; --length) {
-      const auto found = parameters_.beginnings.find(lower.substr(0, length));
+    for (std::size_t k = starts.size() - 1; k > 0; --k) {
+      const auto found = parameters_.beginnings.find(lower.substr(0, starts[k]));
       if (found != parameters_.beginnings.end())
         return {CandidatesFromCounts(found->second, unknown_lemma),
                 "beginning:" + found->first + "-", false};
@@ -294,7 +285,7 @@ std::string Tagger::UnknownLemma(std::string_view token) const {
 
 std::string Tagger::LexiconLemma(std::string_view token, std::string_view tag) const {
   for (const Lexicon* lexicon : {&auxiliary_lexicon_, &parameters_.lexicon}) {
-    if (const std::vector<Reading>* readings = lexicon->Find(token)) {
+    if (const std::vector<Reading>* readings = lexicon->Find(token, parameters_.encoding)) {
       for (const Reading& reading : *readings) {
         if (reading.tag == tag)
           return reading.lemma;

@@ -11,14 +11,15 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: vandrel-tokenize [options] INPUT OUTPUT\n"
-    "Tokenizes the Windows-1252 text INPUT into OUTPUT, one token per line.\n"
+    "Tokenizes the text INPUT into OUTPUT, one token per line: Windows-1252 bytes, or with\n"
+    "--coding unicode the characters of UTF-8 or UTF-16 text, written as UTF-8.\n"
     "  --abbreviations FILE        load the abbreviation list from FILE\n"
     "  --multiwords FILE           join multi-word units listed in FILE\n"
     "  --clitics english|french|italian|none   clitic detachment on, with that language's tables\n"
     "                              (none: on, with empty tables); without it, detachment is off\n"
     "  --detach-apostrophes        the apostrophe joins the trailing set\n"
     "  --one-letter-abbreviations  a single letter with its period is an abbreviation\n"
-    "  --convert-punctuation       convert Windows punctuation to Latin-1\n"
+    "  --convert-punctuation       convert Windows punctuation to Latin-1 (not with unicode)\n"
     "  --coding latin1|windowswe|unicode|none   the training encoding (none: no item chosen);\n"
     "                              default latin1\n"
     "  --help                      print this help\n"
@@ -85,23 +86,25 @@ Command Parse(const std::vector<std::string>& arguments) {
       const std::string& coding = value();
       if (!IsOneOf(coding, {"latin1", "windowswe", "unicode", "none"}))
         throw UsageError("unknown coding '" + coding + "'");
-      // Only a Unicode training encoding lets a byte-order mark through.
-      command.options.check_byte_order_mark = coding != "unicode";
+      command.options.unicode = coding == "unicode";
     } else {
       throw UsageError("unknown option " + argument);
     }
   }
   if (command.files.size() != 2)
     throw UsageError("expected INPUT and OUTPUT");
+  if (command.options.unicode && command.options.convert_punctuation)
+    throw UsageError("--convert-punctuation does not apply to --coding unicode");
   return command;
 }
 
 tokenizer::TokenizerData LoadData(const Command& command) {
   tokenizer::TokenizerData data;
   if (command.abbreviations)
-    data.abbreviations = tokenizer::LoadAbbreviationFile(*command.abbreviations);
+    data.abbreviations =
+        tokenizer::LoadAbbreviationFile(*command.abbreviations, command.options.unicode);
   if (command.multi_words)
-    data.multi_words = tokenizer::LoadMultiWordFile(*command.multi_words);
+    data.multi_words = tokenizer::LoadMultiWordFile(*command.multi_words, command.options.unicode);
   if (command.clitic_language) {
     const bool listed = *command.clitic_language != "none";
     data.clitics = tokenizer::CliticTablesFor(listed, *command.clitic_language);
@@ -128,7 +131,7 @@ int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std
   try {
     const tokenizer::TokenizerData data = LoadData(command);
     tokenizer::TokenizeFile(input, command.files[1], command.options, data,
-                            [&err, &input](tokenizer::Message message) {
+                            [&err, &input](const tokenizer::MessageEvent& message) {
                               err << tokenizer::EnglishMessageText(message, input) << std::endl;
                             });
   } catch (const std::exception& error) {

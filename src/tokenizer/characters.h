@@ -1,0 +1,86 @@
+// The characters of a piece of UTF-8 text, for the tokenizer's Unicode path: each well-formed
+// sequence is one character, and every other byte is a character of its own, kept as it is.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "utils/utf8.h"
+
+namespace tokenizer {
+
+struct Character {
+  // A byte that starts no well-formed sequence has kLoneByte plus its value: past every code
+  // point, so it has no case, is no letter and equals no character of a table.
+  static constexpr char32_t kLoneByte = 0x110000;
+
+  char32_t code_point;
+  std::size_t length;  // in bytes
+};
+
+// Bytes of a segment, with the places where the segment was glued together from two pieces of
+// the text (around a dropped ">"): no character spans such a seam, so the characters are those
+// of the text. Almost every segment has no seam.
+class CharacterText {
+ public:
+  CharacterText(std::string_view bytes, std::span<const char* const> seams)
+      : bytes_(bytes), seams_(seams) {}
+
+  std::string_view Bytes() const { return bytes_; }
+  std::size_t Size() const { return bytes_.size(); }
+  // The bytes from `from` to `to`, with the same seams.
+  CharacterText Part(std::size_t from, std::size_t to) const {
+    return CharacterText(bytes_.substr(from, to - from), seams_);
+  }
+
+  // The character that begins at byte `i`, which is a character's first byte.
+  Character At(std::size_t i) const {
+    const auto byte = static_cast<unsigned char>(bytes_[i]);
+    if (byte < 0x80)
+      return {byte, 1};
+    std::size_t limit = bytes_.size();
+    for (const char* seam : seams_) {
+      const auto place = seam - bytes_.data();
+      if (place > static_cast<std::ptrdiff_t>(i) && static_cast<std::size_t>(place) < limit)
+        limit = static_cast<std::size_t>(place);
+    }
+    const utils::DecodedCharacter decoded = utils::DecodeUtf8(bytes_.substr(i, limit - i));
+    if (decoded.code_point == utils::kNotACharacter)
+      return {Character::kLoneByte + byte, 1};
+    return {decoded.code_point, decoded.length};
+  }
+  // The character that ends at byte `end`, which ends a character.
+  Character Before(std::size_t end) const;
+  // Whether the text holds at least two characters.
+  bool HasTwoCharacters() const { return !bytes_.empty() && At(0).length < bytes_.size(); }
+
+  // Calls `take(character)` for each character, in order.
+  template <typename Take>
+  void ForEach(Take take) const {
+    for (std::size_t i = 0; i < bytes_.size();) {
+      const Character character = At(i);
+      take(character);
+      i += character.length;
+    }
+  }
+
+ private:
+  std::string_view bytes_;
+  std::span<const char* const> seams_;
+};
+
+// A hash of the characters' caseless keys (utils::CaselessKey): the same for every case form of
+// the text and for every text with the same simple case folding, so that a look-up by case
+// forms or folding can first ask a filter whether anything may match.
+std::uint64_t CaselessHash(const CharacterText& characters);
+
+// Appends the characters in simple lower case, simple case folding, or capitalised (the first in
+// simple upper case, the rest in lower case). Lone bytes stay as they are.
+void AppendLowerCase(std::string& text, const CharacterText& characters);
+void AppendCaseFolded(std::string& text, const CharacterText& characters);
+void AppendCapitalised(std::string& text, const CharacterText& characters);
+
+}  // namespace tokenizer
