@@ -77,7 +77,7 @@ TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& o
   text.resize(UpToFirstNul(text).size());
   if (const auto stop = CheckByteOrderMark(text, options, report)) {
     // Emptying the output would destroy an input that is its own output, for nothing.
-    if (utils::AbsoluteName(input_name) != utils::AbsoluteName(output_name))
+    if (!utils::SameFile(input_name, output_name))
       utils::WriteWholeFile(output_name, {});
     return *stop;
   }

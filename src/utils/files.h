@@ -23,6 +23,11 @@ void WriteWholeFile(const std::string& name, std::string_view bytes);
 // On failure `name` is untouched and no temporary file stays behind.
 void ReplaceFileSafely(const std::string& name, std::string_view bytes);
 
+// True when both names lead to one existing file, whatever their spelling (another relative
+// form, a link, a short name): the file system's identity of the two files is compared. False
+// when either does not exist.
+bool SameFile(const std::string& a, const std::string& b);
+
 // Deletes `name`; a file that is not there or cannot be deleted is no failure.
 void DeleteFileQuietly(const std::string& name);
 

@@ -81,6 +81,14 @@ bool FileExists(const std::string& name) {
   return ::stat(NativeName(name).c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat first {};
+  struct stat second {};
+  return ::stat(NativeName(a).c_str(), &first) == 0 &&
+         ::stat(NativeName(b).c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
+}
+
 std::string ReadWholeFile(const std::string& name) {
   const int descriptor = ::open(NativeName(name).c_str(), O_RDONLY);
   if (descriptor < 0)

@@ -18,6 +18,19 @@ HANDLE OpenForReading(const std::string& name) {
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// The volume and index that tell one file from every other; false when it cannot be opened.
+bool IdentityOf(const std::string& name, BY_HANDLE_FILE_INFORMATION& information) {
+  // No access rights are needed to ask for the identity, so a file open elsewhere still answers.
+  const HANDLE handle =
+      ::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE)
+    return false;
+  const BOOL known = ::GetFileInformationByHandle(handle, &information);
+  ::CloseHandle(handle);
+  return known != 0;
+}
+
 }  // namespace
 
 namespace platform {
@@ -74,6 +87,15 @@ void MoveReplacing(const std::string& from, const std::string& to) {
 bool FileExists(const std::string& name) {
   const DWORD attributes = ::GetFileAttributesA(name.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  BY_HANDLE_FILE_INFORMATION first{};
+  BY_HANDLE_FILE_INFORMATION second{};
+  return IdentityOf(a, first) && IdentityOf(b, second) &&
+         first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+         first.nFileIndexHigh == second.nFileIndexHigh &&
+         first.nFileIndexLow == second.nFileIndexLow;
 }
 
 std::string ReadWholeFile(const std::string& name) {

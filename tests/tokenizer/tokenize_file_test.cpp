@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/temp_folder.h"
 #include "tokenize_support.h"
 #include "utils/files.h"
@@ -37,13 +39,6 @@ TEST(TokenizeFile, WritesOneTokenPerLine) {
             Lines({"Hello", ",", "world", ".", "Bye", "!"}));
 }
 
-TEST(TokenizeFile, ReadsAnInputThatIsItsOwnOutputBeforeReplacingIt) {
-  TempFolder folder;
-  utils::WriteWholeFile(folder.File("text.txt"), "(one) two.");
-  TokenizeFileWithMessages(folder.File("text.txt"), folder.File("text.txt"));
-  EXPECT_EQ(utils::ReadWholeFile(folder.File("text.txt")), Lines({"(", "one", ")", "two", "."}));
-}
-
 TEST(TokenizeFile, AByteOrderMarkStopIsToldToTheCaller) {
   TempFolder folder;
   utils::WriteWholeFile(folder.File("in.txt"), "\xEF\xBB\xBFword");
@@ -55,14 +50,36 @@ TEST(TokenizeFile, AByteOrderMarkStopIsToldToTheCaller) {
   EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), "");
 }
 
-TEST(TokenizeFile, AByteOrderMarkStopLeavesAnInputThatIsItsOwnOutput) {
+// The input is named again in another spelling or through a link: it is still the input.
+TEST(TokenizeFile, AnInputThatIsItsOwnOutputUnderAnotherNameIsReadBeforeItIsReplaced) {
   TempFolder folder;
-  const std::string text("\xFF\xFEw\0o\0", 6);
-  utils::WriteWholeFile(folder.File("text.txt"), text);
-  const FileRun run = TokenizeFileWithMessages(folder.File("text.txt"), folder.File("text.txt"));
-  EXPECT_EQ(run.outcome, TokenizeOutcome::StoppedAtByteOrderMark);
-  EXPECT_EQ(run.messages, std::vector<Message>{Message::Utf16ByteOrderMark});
-  EXPECT_EQ(utils::ReadWholeFile(folder.File("text.txt")), text);
+  std::filesystem::create_symlink(folder.File("text.txt"), folder.File("link.txt"));
+  const std::string utf16("\xFF\xFEw\0o\0", 6);
+  struct Case {
+    std::string text, output;
+    std::vector<Message> messages;
+    std::string result;
+  } cases[] = {
+      {"(one) two.", folder.File("text.txt"), {}, Lines({"(", "one", ")", "two", "."})},
+      {"(one) two.", folder.File("./text.txt"), {}, Lines({"(", "one", ")", "two", "."})},
+      {"(one) two.", folder.File("link.txt"), {}, Lines({"(", "one", ")", "two", "."})},
+      {utf16, folder.File("text.txt"), {Message::Utf16ByteOrderMark}, utf16},
+      {"\xEF\xBB\xBFtext\r\n",
+       folder.File("./text.txt"),
+       {Message::Utf8ByteOrderMark},
+       "\xEF\xBB\xBFtext\r\n"},
+      {"\xEF\xBB\xBFtext\r\n",
+       folder.File("link.txt"),
+       {Message::Utf8ByteOrderMark},
+       "\xEF\xBB\xBFtext\r\n"},
+  };
+  for (const Case& c : cases) {
+    utils::WriteWholeFile(folder.File("text.txt"), c.text);
+    const FileRun run = TokenizeFileWithMessages(folder.File("text.txt"), c.output);
+    EXPECT_EQ(run.messages, c.messages) << c.output;
+    EXPECT_EQ(utils::ReadWholeFile(folder.File("text.txt")), c.result) << c.output;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.txt")));
+  }
 }
 
 TEST(TokenizeFile, AnEmptyInputGivesAnEmptyOutput) {
