@@ -1,8 +1,6 @@
 #include "tokenizer/tokenizer.h"
 
-#include <memory>
 #include <optional>
-#include <stdexcept>
 
 #include "tokenizer/line_output.h"
 #include "tokenizer/multi_word_joiner.h"
@@ -78,25 +76,14 @@ TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& o
   if (const auto stop = CheckByteOrderMark(text, options, report)) {
     // Emptying the output would destroy an input that is its own output, for nothing.
     if (!utils::SameFile(input_name, output_name))
-      utils::WriteWholeFile(output_name, {});
+      utils::ReplaceFileSafely(output_name, {});
     return *stop;
   }
-  auto writer = std::make_unique<utils::FileWriter>(output_name);
-  try {
-    Tokenize(text, options, data, report,
-             [&writer](std::string_view block) { writer->Write(block); });
-    writer->Close();
-  } catch (...) {
-    // Leave an empty file rather than half a result. Emptying, unlike deleting, is also safe
-    // when the output names a device or a link.
-    writer.reset();
-    try {
-      utils::WriteWholeFile(output_name, {});
-    } catch (const std::runtime_error&) {
-      // The first failure is the one the user needs to see.
-    }
-    throw;
-  }
+  // The lines go to a temporary file that takes the output's place only when complete, so a
+  // failure leaves an earlier output, or an input that is its own output, as it was.
+  utils::ReplacingFileWriter writer(output_name);
+  Tokenize(text, options, data, report, [&writer](std::string_view block) { writer.Write(block); });
+  writer.Commit();
   return TokenizeOutcome::Tokenized;
 }
 

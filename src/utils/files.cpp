@@ -16,8 +16,9 @@ struct FileWriter::Handle {
   platform::OpenFile* file;
 };
 
-FileWriter::FileWriter(const std::string& name)
-    : name_(name), handle_(new Handle{platform::CreateForWriting(name)}) {
+FileWriter::FileWriter(const std::string& name, const std::string& reported_name)
+    : name_(reported_name.empty() ? name : reported_name),
+      handle_(new Handle{platform::CreateForWriting(name, name_)}) {
   buffer_.reserve(kWriteBufferSize);
 }
 
@@ -70,18 +71,45 @@ void WriteWholeFile(const std::string& name, std::string_view bytes) {
   writer.Close();
 }
 
-void ReplaceFileSafely(const std::string& name, std::string_view bytes) {
-  std::string temporary = name + ".saving";
-  for (int number = 1; FileExists(temporary); ++number) {
-    temporary = name + ".saving" + std::to_string(number);
+ReplacingFileWriter::ReplacingFileWriter(const std::string& name)
+    : target_(platform::LinkTarget(name)) {
+  if (platform::IsDevice(target_)) {
+    writer_ = std::make_unique<FileWriter>(target_, name);
+    return;
   }
+  platform::CheckNotReadOnly(target_);
+  temporary_ = target_ + ".saving";
+  for (int number = 1; FileExists(temporary_); ++number) {
+    temporary_ = target_ + ".saving" + std::to_string(number);
+  }
+  writer_ = std::make_unique<FileWriter>(temporary_, name);
+}
+
+ReplacingFileWriter::~ReplacingFileWriter() {
+  if (!writer_)
+    return;
+  writer_.reset();
+  if (!temporary_.empty())
+    DeleteFileQuietly(temporary_);
+}
+
+void ReplacingFileWriter::Commit() {
+  const std::unique_ptr<FileWriter> writer = std::move(writer_);
   try {
-    WriteWholeFile(temporary, bytes);
-    platform::MoveReplacing(temporary, name);
+    writer->Close();
+    if (!temporary_.empty())
+      platform::MoveReplacing(temporary_, target_);
   } catch (...) {
-    DeleteFileQuietly(temporary);
+    if (!temporary_.empty())
+      DeleteFileQuietly(temporary_);
     throw;
   }
+}
+
+void ReplaceFileSafely(const std::string& name, std::string_view bytes) {
+  ReplacingFileWriter writer(name);
+  writer.Write(bytes);
+  writer.Commit();
 }
 
 }  // namespace utils

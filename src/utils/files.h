@@ -43,8 +43,9 @@ std::string AbsoluteName(const std::string& name);
 // A file written in pieces through a buffer, so a long output needs no copy in memory.
 class FileWriter {
  public:
-  // Creates or replaces the file; throws when it cannot be created.
-  explicit FileWriter(const std::string& name);
+  // Creates or replaces the file; throws when it cannot be created. Messages name
+  // `reported_name` when given, so a temporary file is reported as the file it stands for.
+  explicit FileWriter(const std::string& name, const std::string& reported_name = {});
   ~FileWriter();
   FileWriter(const FileWriter&) = delete;
   FileWriter& operator=(const FileWriter&) = delete;
@@ -60,6 +61,29 @@ class FileWriter {
   std::string name_;
   std::unique_ptr<Handle> handle_;
   std::string buffer_;
+};
+
+// A file written in pieces under a temporary name beside `name`, and put in the place of `name`
+// only by Commit, so that a failure at any point leaves an earlier `name` as it was. A link is
+// followed: the file it leads to is the one replaced. A device (such as a console) is written
+// directly, since there is nothing in its place to keep.
+class ReplacingFileWriter {
+ public:
+  // Throws when `name` is a read-only file or the temporary file cannot be created.
+  explicit ReplacingFileWriter(const std::string& name);
+  // Removes the temporary file unless Commit succeeded.
+  ~ReplacingFileWriter();
+  ReplacingFileWriter(const ReplacingFileWriter&) = delete;
+  ReplacingFileWriter& operator=(const ReplacingFileWriter&) = delete;
+
+  void Write(std::string_view bytes) { writer_->Write(bytes); }
+  // Closes the temporary file and moves it over the target; throws when either fails.
+  void Commit();
+
+ private:
+  std::string target_;
+  std::string temporary_;  // empty when writing a device directly
+  std::unique_ptr<FileWriter> writer_;
 };
 
 }  // namespace utils

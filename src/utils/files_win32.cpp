@@ -44,11 +44,11 @@ std::string FileErrorText(std::string_view verb, const std::string& name) {
          SystemMessage(::GetLastError());
 }
 
-OpenFile* CreateForWriting(const std::string& name) {
+OpenFile* CreateForWriting(const std::string& name, const std::string& reported_name) {
   const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
-    ThrowFileError("create", name);
+    ThrowFileError("create", reported_name);
   return new OpenFile{handle};
 }
 
@@ -79,6 +79,30 @@ void MoveReplacing(const std::string& from, const std::string& to) {
   if (!::MoveFileExA(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ThrowFileError("replace", to);
+  }
+}
+
+// Links are rare on the desktops this serves; a link named as output is replaced itself.
+std::string LinkTarget(const std::string& name) {
+  return name;
+}
+
+bool IsDevice(const std::string& name) {
+  const HANDLE handle = ::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE)
+    return false;
+  const DWORD type = ::GetFileType(handle);
+  ::CloseHandle(handle);
+  return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+}
+
+void CheckNotReadOnly(const std::string& name) {
+  const DWORD attributes = ::GetFileAttributesA(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    ThrowFileError("replace", name);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/temp_folder.h"
@@ -132,18 +133,46 @@ class FileSizeLimit {
   sighandler_t saved_handler_;
 };
 
-TEST(TokenizeFile, AFailedWriteLeavesNoHalfWrittenOutput) {
-  TempFolder folder;
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A full disk (a limit on the file size stands in for it) or a read-only output: the earlier
+// output, or the input that is its own output, stays byte for byte, and no temporary file stays.
+TEST(TokenizeFile, AFailedWriteLeavesTheEarlierFileAsItWas) {
   std::string text;
   while (text.size() < (3 << 20))
     text += "many words in a long text. ";
-  utils::WriteWholeFile(folder.File("in.txt"), text);
-  {
-    FileSizeLimit limit(1 << 20);
-    EXPECT_THROW(TokenizeFileWithMessages(folder.File("in.txt"), folder.File("out.txt")),
-                 std::runtime_error);
+  struct Case {
+    const char* label;
+    bool output_is_input;
+    bool read_only;
+  } cases[] = {
+      {"disk full", false, false},
+      {"disk full, input is output", true, false},
+      {"read-only output", false, true},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    const std::string input = folder.File("in.txt");
+    const std::string output = c.output_is_input ? input : folder.File("out.txt");
+    utils::WriteWholeFile(input, text);
+    if (!c.output_is_input)
+      utils::WriteWholeFile(output, "earlier run\r\n");
+    const std::string earlier = utils::ReadWholeFile(output);
+    if (c.read_only)
+      std::filesystem::permissions(output, std::filesystem::perms::owner_read);
+    {
+      FileSizeLimit limit(c.read_only ? RLIM_INFINITY : 1 << 20);
+      EXPECT_THROW(TokenizeFileWithMessages(input, output), std::runtime_error) << c.label;
+    }
+    EXPECT_EQ(utils::ReadWholeFile(output), earlier) << c.label;
+    EXPECT_EQ(NamesIn(folder.Path()).size(), c.output_is_input ? 1u : 2u) << c.label;
   }
-  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), "");
 }
 
 TEST(TokenizeFile, WritesALongTextAsTheTextFunctionDoes) {

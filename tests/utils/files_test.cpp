@@ -88,6 +88,12 @@ TEST(Files, ReplacesAFileSafely) {
   ReplaceFileSafely(name, "new contents");
   EXPECT_EQ(ReadWholeFile(name), "new contents");
   EXPECT_FALSE(FileExists(name + ".saving"));
+  // A device has no contents to keep, and no temporary file can lie beside it.
+#ifdef _WIN32
+  EXPECT_NO_THROW(ReplaceFileSafely("NUL", "ignored"));
+#else
+  EXPECT_NO_THROW(ReplaceFileSafely("/dev/null", "ignored"));
+#endif
 }
 
 TEST(Files, AFailedSafeReplaceLeavesTheEarlierFile) {
