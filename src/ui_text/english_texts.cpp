@@ -177,6 +177,7 @@ const TextSet& EnglishTextSet() {
               .OwnProgramDialogTitle = "Name of OWN PROGRAM file",
               .ProgramFilter = "Program files",
               .OwnProgramFileNoun = "Own program file",
+              .MoreBadLinesMsg = "Further bad lines in options file ignored: ",
           },
   });
   return text_set;

@@ -203,6 +203,7 @@ const TextSet& GermanTextSet() {
               .OwnProgramDialogTitle = "Name der Datei mit dem EIGENEN PROGRAMM",
               .ProgramFilter = "Programmdateien",
               .OwnProgramFileNoun = "Die Datei mit dem eigenen Programm",
+              .MoreBadLinesMsg = "Weitere fehlerhafte Zeilen in Optionsdatei ignoriert: ",
           },
   });
   return text_set;

@@ -49,11 +49,12 @@ struct NamedTexts {
   std::string OwnProgramDialogTitle;
   std::string ProgramFilter;
   std::string OwnProgramFileNoun;
+  std::string MoreBadLinesMsg;
 };
 
 using NamedTextField = std::pair<std::string_view, std::string NamedTexts::*>;
 // Every named text with its name, in the order of the struct.
-extern const std::array<NamedTextField, 36> kNamedTextFields;
+extern const std::array<NamedTextField, 37> kNamedTextFields;
 
 // Texts keyed by the name of the control they belong to.
 using ControlTexts = std::vector<std::pair<std::string, std::string>>;

@@ -4,7 +4,7 @@
 
 namespace ui_text {
 
-const std::array<NamedTextField, 36> kNamedTextFields = {{
+const std::array<NamedTextField, 37> kNamedTextFields = {{
     {"VerifiedMsg", &NamedTexts::VerifiedMsg},
     {"LtInTagMsg", &NamedTexts::LtInTagMsg},
     {"GtOutsideTagMsg", &NamedTexts::GtOutsideTagMsg},
@@ -41,6 +41,7 @@ const std::array<NamedTextField, 36> kNamedTextFields = {{
     {"OwnProgramDialogTitle", &NamedTexts::OwnProgramDialogTitle},
     {"ProgramFilter", &NamedTexts::ProgramFilter},
     {"OwnProgramFileNoun", &NamedTexts::OwnProgramFileNoun},
+    {"MoreBadLinesMsg", &NamedTexts::MoreBadLinesMsg},
 }};
 
 TextSet BuildTextSet(TextSet texts) {
