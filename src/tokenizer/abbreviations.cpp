@@ -11,7 +11,11 @@ AbbreviationList::AbbreviationList(std::vector<std::string> entries)
   std::vector<HashFilters::Member> members;
   index_.Reserve(entries_.size());
   for (const std::string& entry : entries_) {
-    index_.Add(0, FoldedKey(entry), FoldedIndex::kNone);
+    // A repeated entry, or another case form of one, changes nothing: it is filed once.
+    const FoldedKey key(entry);
+    if (index_.Find(0, key) != nullptr)
+      continue;
+    index_.Add(0, key, FoldedIndex::kNone);
     members.push_back({0, SketchOf(entry)});
   }
   filter_ = HashFilters(1, members);
