@@ -70,8 +70,9 @@ TokenizedText TokenizeText(std::string_view input_bytes, const TokenizerOptions&
 TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& output_name,
                              const TokenizerOptions& options, const TokenizerData& data,
                              const MessageReport& report) {
-  // Held once, and changed in place by the first pass.
-  std::string text = utils::ReadWholeFile(input_name);
+  // Held once, and changed in place by the first pass; the room for two more bytes takes the
+  // spaces of the implied last line end of a tag left open, so that the tag is not copied.
+  std::string text = utils::ReadWholeFile(input_name, 2);
   text.resize(UpToFirstNul(text).size());
   if (const auto stop = CheckByteOrderMark(text, options, report)) {
     // Emptying the output would destroy an input that is its own output, for nothing.

@@ -14,7 +14,8 @@ namespace utils {
 // True when `name` is an existing file; a folder does not count.
 bool FileExists(const std::string& name);
 
-std::string ReadWholeFile(const std::string& name);
+// Reads the whole file, with room reserved for `spare` more bytes.
+std::string ReadWholeFile(const std::string& name, std::size_t spare = 0);
 
 // Creates or replaces `name` with `bytes`.
 void WriteWholeFile(const std::string& name, std::string_view bytes);

@@ -122,14 +122,14 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
-std::string ReadWholeFile(const std::string& name) {
+std::string ReadWholeFile(const std::string& name, std::size_t spare) {
   const HANDLE handle = OpenForReading(name);
   if (handle == INVALID_HANDLE_VALUE)
     ThrowFileError("open", name);
   std::string bytes;
   LARGE_INTEGER size{};
   if (::GetFileSizeEx(handle, &size) && size.QuadPart > 0) {
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + spare);
   }
   char chunk[1 << 16];
   for (;;) {
