@@ -1,5 +1,6 @@
 #include "utils/files.h"
 
+#include <atomic>
 #include <stdexcept>
 
 #include "utils/files_platform.h"
@@ -71,6 +72,16 @@ void WriteWholeFile(const std::string& name, std::string_view bytes) {
   writer.Close();
 }
 
+namespace {
+
+std::atomic<const char*> pending_temporary_file{nullptr};
+
+}  // namespace
+
+const char* ReplacingFileWriter::PendingTemporaryFile() {
+  return pending_temporary_file.load();
+}
+
 ReplacingFileWriter::ReplacingFileWriter(const std::string& name)
     : target_(platform::LinkTarget(name)) {
   if (platform::IsDevice(target_)) {
@@ -83,9 +94,11 @@ ReplacingFileWriter::ReplacingFileWriter(const std::string& name)
     temporary_ = target_ + ".saving" + std::to_string(number);
   }
   writer_ = std::make_unique<FileWriter>(temporary_, name);
+  pending_temporary_file.store(temporary_.c_str());
 }
 
 ReplacingFileWriter::~ReplacingFileWriter() {
+  pending_temporary_file.store(nullptr);
   if (!writer_)
     return;
   writer_.reset();
@@ -94,6 +107,7 @@ ReplacingFileWriter::~ReplacingFileWriter() {
 }
 
 void ReplacingFileWriter::Commit() {
+  pending_temporary_file.store(nullptr);
   const std::unique_ptr<FileWriter> writer = std::move(writer_);
   try {
     writer->Close();

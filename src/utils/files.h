@@ -81,6 +81,10 @@ class ReplacingFileWriter {
   // Closes the temporary file and moves it over the target; throws when either fails.
   void Commit();
 
+  // The name of the temporary file being written now, or nullptr: for a handler of an
+  // interruption, which may only remove it.
+  static const char* PendingTemporaryFile();
+
  private:
   std::string target_;
   std::string temporary_;  // empty when writing a device directly
