@@ -1,5 +1,8 @@
 #include "corpus.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <vector>
 
@@ -152,6 +155,84 @@ void WriteMultiWordFile(const std::string& name, int lines, bool common_starts) 
     file += "\tMW" + std::to_string(i) + "\r\n";
   }
   utils::WriteWholeFile(name, file);
+}
+
+namespace {
+
+constexpr std::string_view kCaseFormWord = "abcdefghijklmno";
+
+}  // namespace
+
+// The generated files are written through a buffer and the text is read in pieces, so that the
+// benchmark itself stays small: a child started from it inherits its peak memory.
+void WriteRepeatedAbbreviationFile(const std::string& name, int lines) {
+  utils::FileWriter writer(name);
+  for (int i = 0; i < lines; ++i)
+    writer.Write("etc.\r\n");
+  writer.Close();
+}
+
+void WriteCaseFormFile(const std::string& name, bool multi_words) {
+  utils::FileWriter writer(name);
+  for (std::size_t bits = 0; bits < (std::size_t{1} << kCaseFormWord.size()); ++bits) {
+    std::string form(kCaseFormWord);
+    for (std::size_t i = 0; i < form.size(); ++i) {
+      if (bits >> i & 1)
+        form[i] = static_cast<char>(form[i] - 'a' + 'A');
+    }
+    writer.Write(form + (multi_words ? " x\tUNIT\r\n" : "\r\n"));
+  }
+  writer.Close();
+}
+
+void WriteCaseFormText(const std::string& name, std::size_t bytes) {
+  const std::string piece = "ABCDEFGHIJKLMNO abcdefghijklmno Abcdefghijklmno x y\r\n";
+  utils::FileWriter writer(name);
+  for (std::size_t written = 0; written < bytes; written += piece.size())
+    writer.Write(piece);
+  writer.Close();
+}
+
+namespace {
+
+// Copies at most `bytes` bytes of the file `from` to `writer`, each piece changed by `change`.
+template <typename Change>
+void CopyInPieces(const std::string& from, std::size_t bytes, utils::FileWriter& writer,
+                  Change change) {
+  std::ifstream in(from, std::ios::binary);
+  std::string piece(1 << 20, '\0');
+  while (bytes > 0) {
+    in.read(piece.data(), static_cast<std::streamsize>(std::min(bytes, piece.size())));
+    const auto count = static_cast<std::size_t>(in.gcount());
+    if (count == 0)
+      break;
+    std::string part = piece.substr(0, count);
+    bytes -= count;
+    change(part);
+    writer.Write(part);
+  }
+}
+
+}  // namespace
+
+void WriteLongMultiWordLine(const std::string& name, const std::string& text, std::size_t bytes) {
+  utils::FileWriter writer(name);
+  CopyInPieces(text, bytes, writer, [](std::string& part) {
+    for (char& c : part) {
+      if (c == '\r' || c == '\n' || c == '\t')
+        c = ' ';
+    }
+  });
+  writer.Write("\tUNIT\r\n");
+  writer.Close();
+}
+
+void WriteUnclosedTag(const std::string& name, const std::string& text) {
+  utils::FileWriter writer(name);
+  writer.Write("<");
+  CopyInPieces(text, std::filesystem::file_size(text), writer,
+               [](std::string& part) { std::erase(part, '>'); });
+  writer.Close();
 }
 
 }  // namespace bench

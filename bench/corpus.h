@@ -18,4 +18,17 @@ void WriteAbbreviationFile(const std::string& name, int entries);
 // with one of the most common words, so that a third of the text's tokens start a match.
 void WriteMultiWordFile(const std::string& name, int lines, bool common_starts);
 
+// The unkind inputs, each written to `name`:
+// an abbreviations file of `lines` lines, all "etc.";
+void WriteRepeatedAbbreviationFile(const std::string& name, int lines);
+// every case form of a 15-letter word, one a line, as abbreviations; as a multi-word file each
+// form is followed by "x" and an annotation;
+void WriteCaseFormFile(const std::string& name, bool multi_words);
+// about `bytes` bytes of text made of three case forms of that word and "x";
+void WriteCaseFormText(const std::string& name, std::size_t bytes);
+// a multi-word file of one line of the words of the text file `text`, at most `bytes` long;
+void WriteLongMultiWordLine(const std::string& name, const std::string& text, std::size_t bytes);
+// the text file `text` opened by a "<" that no ">" closes.
+void WriteUnclosedTag(const std::string& name, const std::string& text);
+
 }  // namespace bench

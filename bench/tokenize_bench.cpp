@@ -84,6 +84,67 @@ Settings ParseSettings(int argc, char** argv) {
   return settings;
 }
 
+double MebibytesOf(const std::string& name) {
+  return std::filesystem::file_size(name) / kMebibyte;
+}
+
+// Inputs that once cost more than linear time or bounded memory, each beside the plain text with
+// empty lists. The memory limit grows by eight times the lists' size.
+void MeasureUnkindInputs(const std::string& program, const std::string& folder,
+                         const std::string& input, int size, int repeats) {
+  const std::string output = folder + "tokens.txt";
+  const std::string empty = folder + "empty";
+  const std::string repeated = folder + "abbreviations-repeated";
+  const std::string case_abbreviations = folder + "abbreviations-case-forms";
+  const std::string case_multi_words = folder + "mwls-case-forms";
+  const std::string case_text = folder + "case-forms.txt";
+  const std::string long_line = folder + "mwls-long-line";
+  const std::string open_tag = folder + "unclosed-tag.txt";
+  bench::WriteRepeatedAbbreviationFile(repeated, 1000000);
+  bench::WriteCaseFormFile(case_abbreviations, false);
+  bench::WriteCaseFormFile(case_multi_words, true);
+  // The case forms and the long line stay small: they show the cost per byte.
+  const std::size_t small = std::min<std::size_t>(static_cast<std::size_t>(size), 10) << 20;
+  bench::WriteCaseFormText(case_text, small);
+  bench::WriteLongMultiWordLine(long_line, input, small);
+  bench::WriteUnclosedTag(open_tag, input);
+  struct Case {
+    const char* label;
+    std::string input;
+    std::string abbreviations;
+    std::string multi_words;
+  };
+  const Case cases[] = {
+      {"plain, empty lists", input, empty, empty},
+      {"1M lines of etc.", input, repeated, empty},
+      {"32768 case forms abbr.", input, case_abbreviations, empty},
+      {"32768 case forms mwls", case_text, empty, case_multi_words},
+      {"mwls of one long line", input, empty, long_line},
+      {"text ends inside a tag", open_tag, empty, empty},
+  };
+  std::printf("%8s  %-24s %9s %10s %10s %10s\n", "input", "unkind input", "MB/s", "peak MB",
+              "limit MB", "load ms");
+  for (const Case& c : cases) {
+    double best = 1e30;
+    double best_loading = 1e30;
+    double peak = 0;
+    for (int repeat = 0; repeat < repeats; ++repeat) {
+      const bench::ChildResult result =
+          bench::RunChild(program, {"--run", c.input, output, c.abbreviations, c.multi_words});
+      best = std::min(best, result.seconds);
+      best_loading = std::min(best_loading, result.loading_seconds);
+      peak = std::max(peak, result.peak_mebibytes);
+    }
+    const double input_size = MebibytesOf(c.input);
+    const double lists = MebibytesOf(c.abbreviations) + MebibytesOf(c.multi_words);
+    std::printf("%5.0f MB  %-24s %9.1f %10.1f %10.1f %10.1f\n", input_size, c.label,
+                input_size / best, peak, 1.5 * input_size + 32 + 8 * lists, 1000 * best_loading);
+  }
+  for (const std::string& name :
+       {repeated, case_abbreviations, case_multi_words, case_text, long_line, open_tag})
+    std::filesystem::remove(name);
+}
+
 int RunBenchmark(const std::string& program, const Settings& settings) {
   std::filesystem::create_directories(settings.folder);
   const std::string folder = settings.folder + "/";
@@ -172,6 +233,7 @@ int RunBenchmark(const std::string& program, const Settings& settings) {
                     100.0 * speed / english_speeds[k]);
       }
     }
+    MeasureUnkindInputs(program, folder, input, size, settings.repeats);
     if (!settings.keep) {
       std::filesystem::remove(input);
       std::filesystem::remove(russian_input);

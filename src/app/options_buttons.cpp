@@ -12,6 +12,18 @@ using options_file::ItemBinding;
 constexpr std::array<std::string_view, 8> kLanguageNames = {
     "english", "french", "german", "italian", "spanish", "russian", "bulgarian", "dutch"};
 
+// A file of many bad lines must not hold the window in message boxes: after this many, the rest
+// are counted and told in one last box.
+constexpr int kShownLineProblems = 10;
+constexpr std::size_t kShownDetailLength = 80;
+
+// A key or value as a message shows it: a long one is cut, and an ellipsis says so.
+std::string ShownDetail(const std::string& detail) {
+  if (detail.size() <= kShownDetailLength)
+    return detail;
+  return detail.substr(0, kShownDetailLength) + "\x85";
+}
+
 }  // namespace
 
 options_file::OptionTable TVandrelForm::BuildOptionTable() {
@@ -115,16 +127,20 @@ void TVandrelForm::LoadButtonClick() {
     return;
   }
   const std::string text = utils::ReadWholeFile(*name);
-  const auto report = [this](options_file::LineProblem problem, const std::string& detail) {
+  int problems = 0;
+  const auto report = [this, &problems](options_file::LineProblem problem,
+                                        const std::string& detail) {
+    if (++problems > kShownLineProblems)
+      return;
     switch (problem) {
       case options_file::LineProblem::NoEquals:
         desktop_.ShowMessage(Texts.NoEqualsMsg);
         break;
       case options_file::LineProblem::UnknownKey:
-        desktop_.ShowMessage(Texts.BadKeyMsg + ": " + detail);
+        desktop_.ShowMessage(Texts.BadKeyMsg + ": " + ShownDetail(detail));
         break;
       case options_file::LineProblem::UnknownValue:
-        desktop_.ShowMessage(Texts.BadValueMsg + ": " + detail);
+        desktop_.ShowMessage(Texts.BadValueMsg + ": " + ShownDetail(detail));
         break;
     }
   };
@@ -132,6 +148,8 @@ void TVandrelForm::LoadButtonClick() {
       options_file::ApplyOptionsText(text, option_table_, report, [this] { return IsClosed(); });
   if (outcome == options_file::LoadOutcome::Stopped)
     return;
+  if (problems > kShownLineProblems)
+    desktop_.ShowMessage(Texts.MoreBadLinesMsg + std::to_string(problems - kShownLineProblems));
   UpdateControlStates();
   VerifyOptions();
 }

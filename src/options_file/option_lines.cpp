@@ -5,7 +5,11 @@
 namespace options_file {
 
 std::vector<std::string_view> SplitIntoLines(std::string_view bytes) {
-  return utils::SplitLines(bytes.substr(0, bytes.find('\x1A')));
+  return utils::SplitLines(UpToCtrlZ(bytes));
+}
+
+std::string_view UpToCtrlZ(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\x1A'));
 }
 
 bool SplitOptionLine(std::string_view line, std::string& key, std::string& value) {

@@ -12,6 +12,9 @@ namespace options_file {
 // file. A final line end gives no empty line after it.
 std::vector<std::string_view> SplitIntoLines(std::string_view bytes);
 
+// The file's text: everything before its first Ctrl-Z byte.
+std::string_view UpToCtrlZ(std::string_view bytes);
+
 // Finds the first "="; false when there is none, otherwise the text before it as key and the
 // text after it as value, both unchanged.
 bool SplitOptionLine(std::string_view line, std::string& key, std::string& value);

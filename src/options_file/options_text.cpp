@@ -1,6 +1,7 @@
 #include "options_file/options_text.h"
 
 #include "options_file/option_lines.h"
+#include "utils/text_lines.h"
 
 namespace options_file {
 
@@ -17,7 +18,11 @@ std::string OptionsFileText(const OptionTable& table) {
 LoadOutcome ApplyOptionsText(std::string_view text, const OptionTable& table,
                              const std::function<void(LineProblem, const std::string&)>& report,
                              const std::function<bool()>& stopped) {
-  for (const std::string_view line : SplitIntoLines(text)) {
+  // Line by line, without a list of all lines: a file of nothing but line ends costs no more
+  // than itself.
+  text = UpToCtrlZ(text);
+  std::string_view line;
+  while (utils::TakeLine(text, line)) {
     if (line.empty() || line.front() == '#')
       continue;
     std::string key;

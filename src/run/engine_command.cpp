@@ -24,19 +24,22 @@ std::string ToEngineNumber(std::string_view text, char decimal_separator) {
 }
 
 void RequirePassable(std::string_view value, std::string_view what) {
-  if (value.find_first_of("\"\r\n") != std::string_view::npos) {
+  if (value.find_first_of(std::string_view("\"\r\n\0", 4)) != std::string_view::npos) {
     throw std::runtime_error("The " + std::string(what) +
                              " cannot be passed to the engine, because it contains a double "
-                             "quote or a line end: " +
-                             std::string(value));
+                             "quote, a line end or a NUL byte: " +
+                             std::string(value.substr(0, value.find('\0'))));
   }
 }
 
 std::string BatchArgument(std::string_view value, std::string_view what) {
   RequirePassable(value, what);
-  if (value.find_first_of(" \t&|<>^(),;=%") == std::string_view::npos)
+  if (!value.empty() && value.find_first_of(" \t&|<>^(),;=%") == std::string_view::npos)
     return std::string(value);
-  return Quoted(value);
+  // Backslashes before the closing quote are doubled, or the program's C runtime would read
+  // the last one as escaping the quote.
+  const std::size_t kept = value.find_last_not_of('\\') + 1;
+  return '"' + std::string(value) + std::string(value.size() - kept, '\\') + '"';
 }
 
 std::string EngineFlags(const EngineFlagChoices& choices, char decimal_separator) {

@@ -37,12 +37,13 @@ struct EngineFlagChoices {
 // The text with its first locale separator replaced by a period.
 std::string ToEngineNumber(std::string_view text, char decimal_separator);
 
-// Throws std::runtime_error naming `what` when the value holds a double quote or a line end,
-// which no quoting can pass through the command interpreter.
+// Throws std::runtime_error naming `what` when the value holds a double quote, a line end or a
+// NUL byte, which no quoting can pass through the command interpreter.
 void RequirePassable(std::string_view value, std::string_view what);
 
-// A value as it goes into the batch file's command line: in double quotes when it holds a blank,
-// a TAB or a character the command interpreter treats specially; checked by RequirePassable.
+// A value as it goes into the batch file's command line: in double quotes when it is empty or
+// holds a blank, a TAB or a character the command interpreter treats specially (backslashes
+// before the closing quote doubled); checked by RequirePassable.
 std::string BatchArgument(std::string_view value, std::string_view what);
 
 // Every flag in effect, each beginning with a blank, in the engine's order.

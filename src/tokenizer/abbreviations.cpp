@@ -1,5 +1,6 @@
 #include "tokenizer/abbreviations.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "utils/files.h"
@@ -10,9 +11,12 @@ namespace tokenizer {
 AbbreviationList::AbbreviationList(std::vector<std::string> entries)
     : entries_(std::move(entries)) {
   std::vector<HashFilters::Member> members;
-  index_.Reserve(entries_.size());
   for (const std::string& entry : entries_) {
-    index_.Add(0, FoldedKey(entry), FoldedIndex::kNone);
+    // A repeated entry, or another case form of one, changes nothing: it is filed once.
+    const FoldedKey key(entry);
+    if (index_.Find(0, key) != nullptr)
+      continue;
+    index_.Add(0, key, FoldedIndex::kNone);
     members.push_back({0, SketchOf(entry)});
   }
   filter_ = HashFilters(1, members);
@@ -26,6 +30,9 @@ std::vector<std::string> ReadAbbreviationEntries(std::string_view file_bytes) {
   constexpr std::string_view kBlanks = "\t\n\r ";
   file_bytes = file_bytes.substr(0, file_bytes.find('\0'));
   std::vector<std::string> entries;
+  // Room for every line at once: a list that doubled as it grew could take twice its size.
+  entries.reserve(static_cast<std::size_t>(
+      std::count_if(file_bytes.begin(), file_bytes.end(), [](char c) { return c == '\n'; }) + 1));
   // A CR LF pair gives an empty line between CR and LF, which is left out like any empty line.
   while (!file_bytes.empty()) {
     const std::size_t end = file_bytes.find_first_of("\r\n");

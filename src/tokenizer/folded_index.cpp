@@ -35,6 +35,45 @@ void FoldedIndex::Rehash(std::size_t size) {
   }
 }
 
+std::uint64_t FoldedIndex::ExactHash(std::uint32_t tag, std::string_view word) {
+  std::uint64_t hash = MixHash(word.size(), TagBits(tag));
+  for (std::size_t i = 0; i < word.size(); i += 8)
+    hash = MixHash(hash, PackBytes(word.data() + i, std::min<std::size_t>(8, word.size() - i)));
+  return hash;
+}
+
+std::size_t FoldedIndex::ExactSlotFor(std::uint32_t tag, std::string_view word) const {
+  const std::size_t mask = exact_slots_.size() - 1;
+  for (std::size_t slot = ExactHash(tag, word) & mask;; slot = (slot + 1) & mask) {
+    const ExactSlot& exact = exact_slots_[slot];
+    if (exact.item == kNone || (exact.tag == tag && Word(exact.item) == word))
+      return slot;
+  }
+}
+
+void FoldedIndex::AddExact(std::uint32_t tag, int item) {
+  if (++exact_items_ * 2 > exact_slots_.size()) {
+    std::vector<ExactSlot> old_slots = std::exchange(
+        exact_slots_, std::vector<ExactSlot>(std::max<std::size_t>(64, exact_slots_.size() * 2)));
+    for (const ExactSlot& exact : old_slots) {
+      if (exact.item != kNone)
+        exact_slots_[ExactSlotFor(exact.tag, Word(exact.item))] = exact;
+    }
+  }
+  exact_slots_[ExactSlotFor(tag, Word(item))] = ExactSlot{tag, item};
+}
+
+int FoldedIndex::FindWord(std::uint32_t tag, const Group& group, std::string_view word) const {
+  int item = group.first_item;
+  for (int steps = 0; item != kNone && steps <= kShortChain; ++steps, item = Next(item)) {
+    if (Word(item) == word)
+      return item;
+  }
+  if (item == kNone)
+    return kNone;
+  return exact_slots_[ExactSlotFor(tag, word)].item;
+}
+
 int FoldedIndex::Add(std::uint32_t tag, const FoldedKey& key, int value) {
   const std::string_view word = key.Word();
   if (word.size() > std::numeric_limits<std::uint32_t>::max() - chars_.size())
@@ -55,11 +94,17 @@ int FoldedIndex::Add(std::uint32_t tag, const FoldedKey& key, int value) {
   if (!slots_.empty()) {
     Group& group = slots_[SlotFor(tag, key)];
     if (group.first_item != kNone) {
-      int last = group.first_item;
-      while (Next(last) != kNone)
-        last = Next(last);
-      items_[static_cast<std::size_t>(last)].next = item;
+      // In front of the chain, so filing costs the same however long the group is.
+      items_[static_cast<std::size_t>(item)].next = group.first_item;
+      group.first_item = item;
       group.sole_lower_case_value = kNone;
+      const int length = ChainLength(item);
+      if (length == kShortChain + 1) {
+        for (int member = item; member != kNone; member = Next(member))
+          AddExact(tag, member);
+      } else if (length > kShortChain + 1) {
+        AddExact(tag, item);
+      }
       return item;
     }
   }

@@ -29,8 +29,15 @@ class FoldedIndex {
 
   // Files `word` under `tag` as the next item, keeping `value` with it; items are numbered from
   // 0 in the order they are added. Returns the item's number. Throws std::length_error when the
-  // words together pass 4 GiB.
+  // words together pass 4 GiB. The items of a group are kept in no particular order; words are
+  // expected to be filed once under a tag.
   int Add(std::uint32_t tag, const FoldedKey& key, int value);
+  // The item filed under `tag` whose word is `word` byte for byte, or kNone; `group` is the
+  // group of its lower-case form. A bounded number of items is looked at, however many case
+  // forms of one word the group holds.
+  int FindWord(std::uint32_t tag, const Group& group, std::string_view word) const;
+  // Whether the items of `group` are few enough to be walked one by one.
+  bool IsShort(const Group& group) const { return ChainLength(group.first_item) <= kShortChain; }
   // Makes room for `groups` groups, so that filing them needs no growing.
   void Reserve(std::size_t groups);
 
@@ -63,6 +70,15 @@ class FoldedIndex {
  private:
   static constexpr std::uint8_t kLowerCase = 1;
   static constexpr std::uint8_t kLowerAfterFirst = 2;
+  // A group of more items than this (many case forms of one word) also files its items by their
+  // exact bytes, so that no look-up walks it.
+  static constexpr int kShortChain = 4;
+
+  // An item filed by its exact bytes, for the long groups.
+  struct ExactSlot {
+    std::uint32_t tag;
+    int item = kNone;  // kNone: the slot is free
+  };
 
   // An item keeps the first eight bytes of its word packed, so most comparisons are of numbers;
   // the whole words lie together in one string.
@@ -93,6 +109,17 @@ class FoldedIndex {
   bool SameTail(const Group& group, const FoldedKey& key) const;
   // Spreads the groups over `size` slots.
   void Rehash(std::size_t size);
+  // The number of items from `item` on along the chain, counted up to kShortChain + 2.
+  int ChainLength(int item) const {
+    int length = 0;
+    for (; item != kNone && length < kShortChain + 2; item = Next(item))
+      ++length;
+    return length;
+  }
+  static std::uint64_t ExactHash(std::uint32_t tag, std::string_view word);
+  // The exact slot of `word` under `tag`, or the free slot where it would go.
+  std::size_t ExactSlotFor(std::uint32_t tag, std::string_view word) const;
+  void AddExact(std::uint32_t tag, int item);
 
   std::vector<Item> items_;
   std::string chars_;  // the words of all items, one after another
@@ -101,6 +128,10 @@ class FoldedIndex {
   std::vector<Group> slots_;
   std::size_t mask_ = 0;  // the number of slots less one
   std::size_t groups_ = 0;
+  // The items of long groups by their exact bytes; empty unless a group grows long. Also open
+  // addressing, at most half full.
+  std::vector<ExactSlot> exact_slots_;
+  std::size_t exact_items_ = 0;
 };
 
 }  // namespace tokenizer

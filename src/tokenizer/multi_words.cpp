@@ -14,8 +14,25 @@ int MultiWordAutomaton::FindTransition(int state, const FoldedKey& key) const {
   const FoldedIndex::Group* group = index.Find(static_cast<std::uint32_t>(state), key);
   if (group == nullptr)
     return kNoState;
-  for (int item = group->first_item; item != FoldedIndex::kNone; item = index.Next(item)) {
-    if (index.HasWord(item, key))
+  const int item = index.FindWord(static_cast<std::uint32_t>(state), *group, key.Word());
+  return item == FoldedIndex::kNone ? kNoState : index.Value(item) + 1;
+}
+
+int MultiWordAutomaton::FindCaseFormTransition(int state, const FoldedIndex::Group& group,
+                                               std::string_view token) const {
+  const FoldedIndex& index = IndexFrom(state);
+  const auto tag = static_cast<std::uint32_t>(state);
+  const ByteCase& cases = ByteCase::Get();
+  std::string form(token);
+  for (int pass = 0; pass < 3; ++pass) {
+    if (pass == 1) {
+      for (char& byte : form)
+        byte = cases.Lower(byte);
+    } else if (pass == 2) {
+      form.front() = cases.Upper(form.front());
+    }
+    const int item = index.FindWord(tag, group, form);
+    if (item != FoldedIndex::kNone)
       return index.Value(item) + 1;
   }
   return kNoState;
@@ -34,6 +51,8 @@ int MultiWordAutomaton::FindPassingTokenTransition(int state, std::string_view t
   // A lone word in lower case is what every form of the token finds: the usual case.
   if (group->sole_lower_case_value != FoldedIndex::kNone)
     return group->sole_lower_case_value + 1;
+  if (!index.IsShort(*group))
+    return FindCaseFormTransition(state, *group, token);
   const int first = group->first_item;
   for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
     if (index.HasWord(item, key))

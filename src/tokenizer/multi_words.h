@@ -67,6 +67,10 @@ class MultiWordAutomaton {
   }
   // FindTokenTransition for a token that passed the filter of `state`.
   int FindPassingTokenTransition(int state, std::string_view token) const;
+  // The same for a token whose lower-case form leads from `state` in many case forms: each of
+  // the token's three forms is looked up by its exact bytes.
+  int FindCaseFormTransition(int state, const FoldedIndex::Group& group,
+                             std::string_view token) const;
 
   std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
   std::vector<MultiWordFinal> finals_;

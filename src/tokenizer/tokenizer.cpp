@@ -1,8 +1,6 @@
 #include "tokenizer/tokenizer.h"
 
-#include <memory>
 #include <optional>
-#include <stdexcept>
 
 #include "tokenizer/character_tokenizer.h"
 #include "tokenizer/line_output.h"
@@ -80,32 +78,23 @@ TokenizedText TokenizeText(std::string_view input_bytes, const TokenizerOptions&
 TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& output_name,
                              const TokenizerOptions& options, const TokenizerData& data,
                              const MessageReport& report) {
-  // Held once, and changed in place by the first pass.
-  std::string text = utils::ReadWholeFile(input_name);
+  // Held once, and changed in place by the first pass; the room for two more bytes takes the
+  // spaces of the implied last line end of a tag left open, so that the tag is not copied.
+  std::string text = utils::ReadWholeFile(input_name, 2);
   const std::size_t file_offset = options.unicode ? PrepareUnicodeText(text) : 0;
   text.resize(UpToFirstNul(text).size());
   if (const auto stop = CheckByteOrderMark(text, options, report)) {
     // Emptying the output would destroy an input that is its own output, for nothing.
-    if (utils::AbsoluteName(input_name) != utils::AbsoluteName(output_name))
-      utils::WriteWholeFile(output_name, {});
+    if (!utils::SameFile(input_name, output_name))
+      utils::ReplaceFileSafely(output_name, {});
     return *stop;
   }
-  auto writer = std::make_unique<utils::FileWriter>(output_name);
-  try {
-    Tokenize(text, file_offset, options, data, report,
-             [&writer](std::string_view block) { writer->Write(block); });
-    writer->Close();
-  } catch (...) {
-    // Leave an empty file rather than half a result. Emptying, unlike deleting, is also safe
-    // when the output names a device or a link.
-    writer.reset();
-    try {
-      utils::WriteWholeFile(output_name, {});
-    } catch (const std::runtime_error&) {
-      // The first failure is the one the user needs to see.
-    }
-    throw;
-  }
+  // The lines go to a temporary file that takes the output's place only when complete, so a
+  // failure leaves an earlier output, or an input that is its own output, as it was.
+  utils::ReplacingFileWriter writer(output_name);
+  Tokenize(text, file_offset, options, data, report,
+           [&writer](std::string_view block) { writer.Write(block); });
+  writer.Commit();
   return TokenizeOutcome::Tokenized;
 }
 

@@ -26,10 +26,11 @@ struct TokenizedText {
 TokenizedText TokenizeText(std::string_view input_bytes, const TokenizerOptions& options,
                            const TokenizerData& data, const MessageReport& report);
 
-// Reads `input_name` whole, then creates `output_name` and writes the lines into it, so an input
-// that is also the output is read before it is replaced. After a byte-order-mark stop the output
-// is an empty file, unless both names are the same. Throws std::runtime_error with the user's
-// message when a file cannot be read or written; an output file it had begun is then left empty.
+// Reads `input_name` whole, then writes the lines beside `output_name` and puts them in its
+// place when complete, so an input that is also the output is read before it is replaced. After
+// a byte-order-mark stop the output is an empty file, unless it is the input itself. Throws
+// std::runtime_error with the user's message when a file cannot be read or written; an earlier
+// output is then left as it was.
 TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& output_name,
                              const TokenizerOptions& options, const TokenizerData& data,
                              const MessageReport& report);

@@ -192,6 +192,7 @@ const TextSet& EnglishTextSet() {
               .NotUtf8Msg =
                   "Text %1 is not valid UTF-8 at byte offset %2; such bytes are passed on "
                   "unchanged.",
+              .MoreBadLinesMsg = "Further bad lines in options file ignored: ",
           },
   });
   return text_set;

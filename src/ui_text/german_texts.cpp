@@ -221,6 +221,7 @@ const TextSet& GermanTextSet() {
               .NotUtf8Msg =
                   "Text %1 ist an Byte-Position %2 kein gültiges UTF-8; solche Bytes werden "
                   "unverändert weitergegeben.",
+              .MoreBadLinesMsg = "Weitere fehlerhafte Zeilen in Optionsdatei ignoriert: ",
           },
   });
   return text_set;

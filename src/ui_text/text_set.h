@@ -56,11 +56,12 @@ struct NamedTexts {
   std::string ConsoleCodePagePart;
   // "%1" stands for the input file's name, "%2" for the byte offset.
   std::string NotUtf8Msg;
+  std::string MoreBadLinesMsg;
 };
 
 using NamedTextField = std::pair<std::string_view, std::string NamedTexts::*>;
 // Every named text with its name, in the order of the struct.
-extern const std::array<NamedTextField, 42> kNamedTextFields;
+extern const std::array<NamedTextField, 43> kNamedTextFields;
 
 // Texts keyed by the name of the control they belong to.
 using ControlTexts = std::vector<std::pair<std::string, std::string>>;

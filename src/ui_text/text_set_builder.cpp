@@ -4,7 +4,7 @@
 
 namespace ui_text {
 
-const std::array<NamedTextField, 42> kNamedTextFields = {{
+const std::array<NamedTextField, 43> kNamedTextFields = {{
     {"VerifiedMsg", &NamedTexts::VerifiedMsg},
     {"LtInTagMsg", &NamedTexts::LtInTagMsg},
     {"GtOutsideTagMsg", &NamedTexts::GtOutsideTagMsg},
@@ -47,6 +47,7 @@ const std::array<NamedTextField, 42> kNamedTextFields = {{
     {"WorkFilePart", &NamedTexts::WorkFilePart},
     {"ConsoleCodePagePart", &NamedTexts::ConsoleCodePagePart},
     {"NotUtf8Msg", &NamedTexts::NotUtf8Msg},
+    {"MoreBadLinesMsg", &NamedTexts::MoreBadLinesMsg},
 }};
 
 TextSet BuildTextSet(TextSet texts) {

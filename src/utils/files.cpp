@@ -1,5 +1,6 @@
 #include "utils/files.h"
 
+#include <atomic>
 #include <stdexcept>
 
 #include "utils/files_platform.h"
@@ -16,8 +17,9 @@ struct FileWriter::Handle {
   platform::OpenFile* file;
 };
 
-FileWriter::FileWriter(const std::string& name)
-    : name_(name), handle_(new Handle{platform::CreateForWriting(name)}) {
+FileWriter::FileWriter(const std::string& name, const std::string& reported_name)
+    : name_(reported_name.empty() ? name : reported_name),
+      handle_(new Handle{platform::CreateForWriting(name, name_)}) {
   buffer_.reserve(kWriteBufferSize);
 }
 
@@ -70,18 +72,58 @@ void WriteWholeFile(const std::string& name, std::string_view bytes) {
   writer.Close();
 }
 
-void ReplaceFileSafely(const std::string& name, std::string_view bytes) {
-  std::string temporary = name + ".saving";
-  for (int number = 1; FileExists(temporary); ++number) {
-    temporary = name + ".saving" + std::to_string(number);
+namespace {
+
+std::atomic<const char*> pending_temporary_file{nullptr};
+
+}  // namespace
+
+const char* ReplacingFileWriter::PendingTemporaryFile() {
+  return pending_temporary_file.load();
+}
+
+ReplacingFileWriter::ReplacingFileWriter(const std::string& name)
+    : target_(platform::LinkTarget(name)) {
+  if (platform::IsDevice(target_)) {
+    writer_ = std::make_unique<FileWriter>(target_, name);
+    return;
   }
+  platform::CheckNotReadOnly(target_);
+  temporary_ = target_ + ".saving";
+  for (int number = 1; FileExists(temporary_); ++number) {
+    temporary_ = target_ + ".saving" + std::to_string(number);
+  }
+  writer_ = std::make_unique<FileWriter>(temporary_, name);
+  pending_temporary_file.store(temporary_.c_str());
+}
+
+ReplacingFileWriter::~ReplacingFileWriter() {
+  pending_temporary_file.store(nullptr);
+  if (!writer_)
+    return;
+  writer_.reset();
+  if (!temporary_.empty())
+    DeleteFileQuietly(temporary_);
+}
+
+void ReplacingFileWriter::Commit() {
+  pending_temporary_file.store(nullptr);
+  const std::unique_ptr<FileWriter> writer = std::move(writer_);
   try {
-    WriteWholeFile(temporary, bytes);
-    platform::MoveReplacing(temporary, name);
+    writer->Close();
+    if (!temporary_.empty())
+      platform::MoveReplacing(temporary_, target_);
   } catch (...) {
-    DeleteFileQuietly(temporary);
+    if (!temporary_.empty())
+      DeleteFileQuietly(temporary_);
     throw;
   }
+}
+
+void ReplaceFileSafely(const std::string& name, std::string_view bytes) {
+  ReplacingFileWriter writer(name);
+  writer.Write(bytes);
+  writer.Commit();
 }
 
 }  // namespace utils

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -37,10 +38,10 @@ std::string FileErrorText(std::string_view verb, const std::string& name) {
   return "Cannot " + std::string(verb) + " file \"" + name + "\". " + std::strerror(errno);
 }
 
-OpenFile* CreateForWriting(const std::string& name) {
+OpenFile* CreateForWriting(const std::string& name, const std::string& reported_name) {
   const int descriptor = ::open(NativeName(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
   if (descriptor < 0)
-    ThrowFileError("create", name);
+    ThrowFileError("create", reported_name);
   return new OpenFile{descriptor};
 }
 
@@ -69,8 +70,41 @@ void CloseQuietly(OpenFile* file) {
 }
 
 void MoveReplacing(const std::string& from, const std::string& to) {
+  // The new file keeps the permissions of the one it replaces.
+  struct stat status {};
+  if (::stat(NativeName(to).c_str(), &status) == 0)
+    ::chmod(NativeName(from).c_str(), status.st_mode & 07777);
   if (::rename(NativeName(from).c_str(), NativeName(to).c_str()) != 0) {
     ThrowFileError("replace", to);
+  }
+}
+
+std::string LinkTarget(const std::string& name) {
+  struct stat status {};
+  if (::lstat(NativeName(name).c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+    return name;
+  char* resolved = ::realpath(NativeName(name).c_str(), nullptr);
+  if (resolved == nullptr)
+    return name;  // a dangling link is replaced itself
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
+bool IsDevice(const std::string& name) {
+  struct stat status {};
+  return ::stat(NativeName(name).c_str(), &status) == 0 && !S_ISREG(status.st_mode) &&
+         !S_ISDIR(status.st_mode);
+}
+
+void CheckNotReadOnly(const std::string& name) {
+  // The mode, not access(), decides, so that a file marked read-only is kept also for the
+  // administrator, as on Windows.
+  struct stat status {};
+  if (::stat(NativeName(name).c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+      (status.st_mode & 0222) == 0) {
+    errno = EACCES;
+    ThrowFileError("replace", name);
   }
 }
 
@@ -94,14 +128,14 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.st_ino == second.st_ino;
 }
 
-std::string ReadWholeFile(const std::string& name) {
+std::string ReadWholeFile(const std::string& name, std::size_t spare) {
   const int descriptor = ::open(NativeName(name).c_str(), O_RDONLY);
   if (descriptor < 0)
     ThrowFileError("open", name);
   std::string bytes;
   struct stat status {};
   if (::fstat(descriptor, &status) == 0 && status.st_size > 0) {
-    bytes.reserve(static_cast<std::size_t>(status.st_size));
+    bytes.reserve(static_cast<std::size_t>(status.st_size) + spare);
   }
   char chunk[1 << 16];
   for (;;) {

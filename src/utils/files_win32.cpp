@@ -18,6 +18,19 @@ HANDLE OpenForReading(const std::string& name) {
                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+// The volume and index that tell one file from every other; false when it cannot be opened.
+bool IdentityOf(const std::string& name, BY_HANDLE_FILE_INFORMATION& information) {
+  // No access rights are needed to ask for the identity, so a file open elsewhere still answers.
+  const HANDLE handle =
+      ::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE)
+    return false;
+  const BOOL known = ::GetFileInformationByHandle(handle, &information);
+  ::CloseHandle(handle);
+  return known != 0;
+}
+
 }  // namespace
 
 namespace platform {
@@ -31,11 +44,11 @@ std::string FileErrorText(std::string_view verb, const std::string& name) {
          SystemMessage(::GetLastError());
 }
 
-OpenFile* CreateForWriting(const std::string& name) {
+OpenFile* CreateForWriting(const std::string& name, const std::string& reported_name) {
   const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE)
-    ThrowFileError("create", name);
+    ThrowFileError("create", reported_name);
   return new OpenFile{handle};
 }
 
@@ -69,6 +82,30 @@ void MoveReplacing(const std::string& from, const std::string& to) {
   }
 }
 
+// Links are rare on the desktops this serves; a link named as output is replaced itself.
+std::string LinkTarget(const std::string& name) {
+  return name;
+}
+
+bool IsDevice(const std::string& name) {
+  const HANDLE handle = ::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE)
+    return false;
+  const DWORD type = ::GetFileType(handle);
+  ::CloseHandle(handle);
+  return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
+}
+
+void CheckNotReadOnly(const std::string& name) {
+  const DWORD attributes = ::GetFileAttributesA(name.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    ::SetLastError(ERROR_ACCESS_DENIED);
+    ThrowFileError("replace", name);
+  }
+}
+
 }  // namespace platform
 
 bool FileExists(const std::string& name) {
@@ -82,33 +119,22 @@ bool FolderExists(const std::string& name) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-  // The volume and the file index name a file whatever path reaches it.
-  const auto identity = [](const std::string& name, BY_HANDLE_FILE_INFORMATION& info) {
-    const HANDLE handle =
-        ::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-      return false;
-    const BOOL known = ::GetFileInformationByHandle(handle, &info);
-    ::CloseHandle(handle);
-    return known != FALSE;
-  };
   BY_HANDLE_FILE_INFORMATION first{};
   BY_HANDLE_FILE_INFORMATION second{};
-  return identity(a, first) && identity(b, second) &&
+  return IdentityOf(a, first) && IdentityOf(b, second) &&
          first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
          first.nFileIndexHigh == second.nFileIndexHigh &&
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
-std::string ReadWholeFile(const std::string& name) {
+std::string ReadWholeFile(const std::string& name, std::size_t spare) {
   const HANDLE handle = OpenForReading(name);
   if (handle == INVALID_HANDLE_VALUE)
     ThrowFileError("open", name);
   std::string bytes;
   LARGE_INTEGER size{};
   if (::GetFileSizeEx(handle, &size) && size.QuadPart > 0) {
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + spare);
   }
   char chunk[1 << 16];
   for (;;) {

@@ -10,4 +10,8 @@ namespace utils {
 // final line end gives no empty line after it.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// Takes the first line of `text`, by the same rule, off its front; false when `text` is empty.
+// Walking a text this way needs no list of all its lines.
+bool TakeLine(std::string_view& text, std::string_view& line);
+
 }  // namespace utils

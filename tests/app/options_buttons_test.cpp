@@ -147,6 +147,34 @@ TEST_F(OptionsFileTest, ReportsEveryBadLineInFileOrderAndAppliesTheRest) {
   EXPECT_EQ(form.LanguageName, "english");
 }
 
+// Ten line messages at most, then one box with the number of the others; a long key or value is
+// cut, and the ellipsis (byte 0x85) says so. The rest of the file still takes effect.
+TEST_F(OptionsFileTest, ShowsTenLineMessagesThenTheNumberOfTheRest) {
+  TVandrelForm& form = StartVerifiable();
+  const std::string long_key(100000, 'K');
+  const std::string long_value = std::string(80, 'v') + "cut off";
+  std::string text = long_key + "=1\r\nWriteQuiet=" + long_value + "\r\n";
+  for (int i = 0; i < 100000; ++i)
+    text += "bad line\r\n";
+  text += "WriteQuiet=y\r\n";
+  const std::vector<std::string> shown = Load(text);
+  ASSERT_EQ(shown.size(), 11u);
+  EXPECT_EQ(shown[0],
+            "Unrecognized key in options file, line ignored: " + std::string(80, 'K') + "\x85");
+  EXPECT_EQ(shown[1],
+            "Unrecognized value in options file, line ignored: " + std::string(80, 'v') + "\x85");
+  EXPECT_EQ(shown[9], "No = in line of options file, line ignored");
+  EXPECT_EQ(shown[10], "Further bad lines in options file ignored: 99992");
+  EXPECT_TRUE(form.QuietCheckBox.Checked());
+  form.GermanImage.Click();
+  EXPECT_EQ(Load(text).back(), "Weitere fehlerhafte Zeilen in Optionsdatei ignoriert: 99992");
+  EXPECT_EQ(
+      Load("x\r\n" + std::string(80, 'k') + "=1\r\n"),
+      (std::vector<std::string>{"Fehlendes \"=\" in Zeile der Optionsdatei, Zeile ignoriert",
+                                "Unbekanntes Schl\xFCsselwort in Optionsdatei, Zeile ignoriert: " +
+                                    std::string(80, 'k')}));
+}
+
 TEST_F(OptionsFileTest, ShowsTheLineMessagesInGermanWhenTheWindowIs) {
   TVandrelForm& form = StartVerifiable();
   form.GermanImage.Click();

@@ -130,13 +130,16 @@ TEST(BatchArgument, QuotesWhatTheCommandInterpreterWouldSplitOrInterpret) {
        {"a\tb", "R&D", "a|b", "a<b", "a>b", "a^b", "(a)", "a,b", "a;b", "a=b", "100%"}) {
     EXPECT_EQ(BatchArgument(special, "x"), '"' + std::string(special) + '"');
   }
+  EXPECT_EQ(BatchArgument("", "x"), "\"\"");
+  EXPECT_EQ(BatchArgument("D:\\my texts\\", "x"), "\"D:\\my texts\\\\\"");
 }
 
 TEST(BatchArgument, RefusesWhatCannotBePassed) {
-  for (const char* unsafe : {"a\"b", "a\rb", "a\nb"}) {
+  for (const std::string& unsafe :
+       std::vector<std::string>{"a\"b", "a\rb", "a\nb", std::string("a\0b", 3)}) {
     try {
       BatchArgument(unsafe, "input file name");
-      FAIL() << unsafe;
+      FAIL() << unsafe.c_str();
     } catch (const std::runtime_error& error) {
       EXPECT_NE(std::string(error.what()).find("input file name"), std::string::npos);
     }

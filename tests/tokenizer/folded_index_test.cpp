@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 
 #include "tokenizer/clitic_matcher.h"
 #include "tokenizer/clitics.h"
@@ -33,16 +34,16 @@ int First(const FoldedIndex& index, std::uint32_t tag, std::string_view word) {
   return group ? group->first_item : FoldedIndex::kNone;
 }
 
-TEST(FoldedIndex, GroupsWordsByTagAndLowerCaseInTheOrderAdded) {
+TEST(FoldedIndex, GroupsWordsByTagAndLowerCase) {
   FoldedIndex index;
   EXPECT_EQ(First(index, 0, "word"), FoldedIndex::kNone);
   const int first = index.Add(0, FoldedKey("Word"), 10);
   index.Add(1, FoldedKey("word"), 11);
   const int third = index.Add(0, FoldedKey("WORD"), 12);
   index.Add(0, FoldedKey("words"), 13);
-  EXPECT_EQ(First(index, 0, "wOrD"), first);
-  EXPECT_EQ(index.Next(first), third);
-  EXPECT_EQ(index.Next(third), FoldedIndex::kNone);
+  const int head = First(index, 0, "wOrD");
+  EXPECT_EQ(std::set<int>({head, index.Next(head)}), std::set<int>({first, third}));
+  EXPECT_EQ(index.Next(index.Next(head)), FoldedIndex::kNone);
   EXPECT_EQ(index.Value(third), 12);
   EXPECT_EQ(index.Word(third), "WORD");
   EXPECT_EQ(index.Value(First(index, 1, "WORD")), 11);
@@ -64,6 +65,34 @@ TEST(FoldedIndex, KnowsTheValueEveryCaseFormFindsWhenTheGroupIsOneLowerCaseWord)
   // Not for a word in capitals, nor for a group of two words.
   EXPECT_EQ(index.Find(0, FoldedKey("new"))->sole_lower_case_value, FoldedIndex::kNone);
   EXPECT_EQ(index.Find(0, FoldedKey("in"))->sole_lower_case_value, FoldedIndex::kNone);
+}
+
+// A group of many case forms of one word is not walked: each form is found by its bytes.
+TEST(FoldedIndex, FindsEachOfManyCaseFormsOfOneWordByItsBytes) {
+  const std::string word = "abcdefghij";
+  const auto form = [&word](int bits) {
+    std::string result = word;
+    for (std::size_t i = 0; i < result.size(); ++i) {
+      if (bits >> i & 1)
+        result[i] = static_cast<char>(result[i] - 32);
+    }
+    return result;
+  };
+  FoldedIndex index;
+  for (int bits = 0; bits < 1024; bits += 3)
+    index.Add(bits % 2, FoldedKey(form(bits)), bits);
+  for (int bits = 0; bits < 1024; ++bits) {
+    const FoldedIndex::Group* group = index.Find(bits % 2, FoldedKey(word));
+    ASSERT_NE(group, nullptr);
+    EXPECT_FALSE(index.IsShort(*group));
+    const int item = index.FindWord(bits % 2, *group, form(bits));
+    if (bits % 3 == 0) {
+      ASSERT_NE(item, FoldedIndex::kNone) << bits;
+      EXPECT_EQ(index.Value(item), bits);
+    } else {
+      EXPECT_EQ(item, FoldedIndex::kNone) << bits;
+    }
+  }
 }
 
 TEST(FoldedIndex, TellsLongWordsApartPastTheirFirstEightBytes) {

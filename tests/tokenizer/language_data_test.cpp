@@ -125,6 +125,12 @@ TEST(AbbreviationList, MatchesWholeEntriesWithoutCase) {
   EXPECT_FALSE(list.Contains("ete"));
   EXPECT_FALSE(list.Contains(""));
   EXPECT_FALSE(AbbreviationList().Contains("etc."));
+  // Repeated entries and case forms are one entry for the look-up, and stay in the list.
+  const AbbreviationList repeated({"etc.", "ETC.", "etc.", "Etc.", "Dr"});
+  EXPECT_TRUE(repeated.Contains("eTc."));
+  EXPECT_TRUE(repeated.Contains("DR"));
+  EXPECT_FALSE(repeated.Contains("etc"));
+  EXPECT_EQ(repeated.Entries().size(), 5u);
 }
 
 TEST(LanguageFiles, LoadFromFilesNamedWithAFinalPeriod) {

@@ -152,11 +152,24 @@ TEST(MultiWordAutomaton, IndexedLookUpsGiveTheFirstMatchesOfAScan) {
       file += word() + " ";
     file += "\t" + std::to_string(line) + "\r\n";
   }
+  // Then many case forms of one word, at the start and after another word, repeated too.
+  auto case_form = [&] {
+    std::string form = "abab\xE9\xFF";
+    for (char& byte : form) {
+      if (random() % 2)
+        byte = utils::ToUpperCp1252(byte);
+    }
+    return form;
+  };
+  for (int line = 0; line < 300; ++line) {
+    file +=
+        (line % 2 ? "a " : "") + case_form() + " " + word() + "\t" + std::to_string(line) + "\r\n";
+  }
   const MultiWordAutomaton automaton = ReadMultiWordFile(file);
   const int states = static_cast<int>(automaton.Transitions().size()) + 1;
   for (int query = 0; query < 20000; ++query) {
     const int state = static_cast<int>(random() % states);
-    const std::string w = word();
+    const std::string w = query % 2 ? word() : case_form();
     ASSERT_EQ(automaton.FindTransition(state, w), ScanTransitions(automaton, state, w));
     ASSERT_EQ(automaton.FindTokenTransition(state, w), ScanTokenTransition(automaton, state, w));
   }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "support/temp_folder.h"
 #include "tokenize_support.h"
 #include "utils/files.h"
@@ -37,13 +40,6 @@ TEST(TokenizeFile, WritesOneTokenPerLine) {
             Lines({"Hello", ",", "world", ".", "Bye", "!"}));
 }
 
-TEST(TokenizeFile, ReadsAnInputThatIsItsOwnOutputBeforeReplacingIt) {
-  TempFolder folder;
-  utils::WriteWholeFile(folder.File("text.txt"), "(one) two.");
-  TokenizeFileWithMessages(folder.File("text.txt"), folder.File("text.txt"));
-  EXPECT_EQ(utils::ReadWholeFile(folder.File("text.txt")), Lines({"(", "one", ")", "two", "."}));
-}
-
 TEST(TokenizeFile, AByteOrderMarkStopIsToldToTheCaller) {
   TempFolder folder;
   utils::WriteWholeFile(folder.File("in.txt"), "\xEF\xBB\xBFword");
@@ -55,14 +51,36 @@ TEST(TokenizeFile, AByteOrderMarkStopIsToldToTheCaller) {
   EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), "");
 }
 
-TEST(TokenizeFile, AByteOrderMarkStopLeavesAnInputThatIsItsOwnOutput) {
+// The input is named again in another spelling or through a link: it is still the input.
+TEST(TokenizeFile, AnInputThatIsItsOwnOutputUnderAnotherNameIsReadBeforeItIsReplaced) {
   TempFolder folder;
-  const std::string text("\xFF\xFEw\0o\0", 6);
-  utils::WriteWholeFile(folder.File("text.txt"), text);
-  const FileRun run = TokenizeFileWithMessages(folder.File("text.txt"), folder.File("text.txt"));
-  EXPECT_EQ(run.outcome, TokenizeOutcome::StoppedAtByteOrderMark);
-  EXPECT_EQ(run.messages, std::vector<Message>{Message::Utf16ByteOrderMark});
-  EXPECT_EQ(utils::ReadWholeFile(folder.File("text.txt")), text);
+  std::filesystem::create_symlink(folder.File("text.txt"), folder.File("link.txt"));
+  const std::string utf16("\xFF\xFEw\0o\0", 6);
+  struct Case {
+    std::string text, output;
+    std::vector<Message> messages;
+    std::string result;
+  } cases[] = {
+      {"(one) two.", folder.File("text.txt"), {}, Lines({"(", "one", ")", "two", "."})},
+      {"(one) two.", folder.File("./text.txt"), {}, Lines({"(", "one", ")", "two", "."})},
+      {"(one) two.", folder.File("link.txt"), {}, Lines({"(", "one", ")", "two", "."})},
+      {utf16, folder.File("text.txt"), {Message::Utf16ByteOrderMark}, utf16},
+      {"\xEF\xBB\xBFtext\r\n",
+       folder.File("./text.txt"),
+       {Message::Utf8ByteOrderMark},
+       "\xEF\xBB\xBFtext\r\n"},
+      {"\xEF\xBB\xBFtext\r\n",
+       folder.File("link.txt"),
+       {Message::Utf8ByteOrderMark},
+       "\xEF\xBB\xBFtext\r\n"},
+  };
+  for (const Case& c : cases) {
+    utils::WriteWholeFile(folder.File("text.txt"), c.text);
+    const FileRun run = TokenizeFileWithMessages(folder.File("text.txt"), c.output);
+    EXPECT_EQ(run.messages, c.messages) << c.output;
+    EXPECT_EQ(utils::ReadWholeFile(folder.File("text.txt")), c.result) << c.output;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.txt")));
+  }
 }
 
 TEST(TokenizeFile, AnEmptyInputGivesAnEmptyOutput) {
@@ -115,18 +133,46 @@ class FileSizeLimit {
   sighandler_t saved_handler_;
 };
 
-TEST(TokenizeFile, AFailedWriteLeavesNoHalfWrittenOutput) {
-  TempFolder folder;
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A full disk (a limit on the file size stands in for it) or a read-only output: the earlier
+// output, or the input that is its own output, stays byte for byte, and no temporary file stays.
+TEST(TokenizeFile, AFailedWriteLeavesTheEarlierFileAsItWas) {
   std::string text;
   while (text.size() < (3 << 20))
     text += "many words in a long text. ";
-  utils::WriteWholeFile(folder.File("in.txt"), text);
-  {
-    FileSizeLimit limit(1 << 20);
-    EXPECT_THROW(TokenizeFileWithMessages(folder.File("in.txt"), folder.File("out.txt")),
-                 std::runtime_error);
+  struct Case {
+    const char* label;
+    bool output_is_input;
+    bool read_only;
+  } cases[] = {
+      {"disk full", false, false},
+      {"disk full, input is output", true, false},
+      {"read-only output", false, true},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    const std::string input = folder.File("in.txt");
+    const std::string output = c.output_is_input ? input : folder.File("out.txt");
+    utils::WriteWholeFile(input, text);
+    if (!c.output_is_input)
+      utils::WriteWholeFile(output, "earlier run\r\n");
+    const std::string earlier = utils::ReadWholeFile(output);
+    if (c.read_only)
+      std::filesystem::permissions(output, std::filesystem::perms::owner_read);
+    {
+      FileSizeLimit limit(c.read_only ? RLIM_INFINITY : 1 << 20);
+      EXPECT_THROW(TokenizeFileWithMessages(input, output), std::runtime_error) << c.label;
+    }
+    EXPECT_EQ(utils::ReadWholeFile(output), earlier) << c.label;
+    EXPECT_EQ(NamesIn(folder.Path()).size(), c.output_is_input ? 1u : 2u) << c.label;
   }
-  EXPECT_EQ(utils::ReadWholeFile(folder.File("out.txt")), "");
 }
 
 TEST(TokenizeFile, WritesALongTextAsTheTextFunctionDoes) {

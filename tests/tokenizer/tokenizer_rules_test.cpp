@@ -224,6 +224,17 @@ TEST(TokenizerRules, Tags) {
       {"stray > is dropped", "a>b c>", {}, {}, Lines({"ab", "c"})},
       {"lone < runs to the end", "x < y\r\nz", {}, {}, Lines({"x", "< y  z  "})},
       {"text ending in a line end", "<y\r\n", {}, {}, Lines({"<y  "})},
+      // A tag that grows is made in the text when the bytes before it leave room, else copied.
+      {"lone line ends in a tag after words",
+       "words before <a\nb\rc\r\nd>e <f\ng",
+       {},
+       {},
+       Lines({"words", "before", "<a  b  c  d>", "e", "<f  g  "})},
+      {"more lone line ends than bytes before the tag",
+       "x <a\n\n\nb>",
+       {},
+       {},
+       Lines({"x", "<a      b>"})},
       {"word glued to a tag", "(<b>x</b>).", {}, {}, Lines({"(", "<b>", "x", "</b>", ")", "."})},
   });
 }

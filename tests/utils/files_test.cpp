@@ -47,6 +47,32 @@ TEST(Files, ReportsFailuresWithTheFileName) {
   EXPECT_THROW(WriteWholeFile(folder.File("no-such-folder/x.txt"), "x"), std::runtime_error);
 }
 
+TEST(Files, TellsOneFileFromAnotherByIdentityNotSpelling) {
+  TempFolder folder;
+  WriteWholeFile(folder.File("t.txt"), "x");
+  WriteWholeFile(folder.File("other.txt"), "x");
+  std::filesystem::create_directory(folder.File("sub"));
+  const std::string t = folder.File("t.txt");
+  struct Case {
+    std::string a, b;
+    bool same;
+  } cases[] = {
+      {t, t, true},
+      {t, folder.File("./t.txt"), true},
+      {t, folder.File("sub/../t.txt"), true},
+      {t, folder.File("t.txt."), true},  // a final period is dropped, as on Windows
+      {t, folder.File("other.txt"), false},
+      {t, folder.File("missing.txt"), false},
+      {folder.File("missing.txt"), folder.File("missing.txt"), false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(SameFile(c.a, c.b), c.same) << c.a << " / " << c.b;
+#ifndef _WIN32
+  std::filesystem::create_symlink(t, folder.File("link.txt"));
+  EXPECT_TRUE(SameFile(folder.File("link.txt"), t));
+#endif
+}
+
 TEST(Files, DeletesQuietly) {
   TempFolder folder;
   WriteWholeFile(folder.File("gone.txt"), "x");
@@ -62,6 +88,12 @@ TEST(Files, ReplacesAFileSafely) {
   ReplaceFileSafely(name, "new contents");
   EXPECT_EQ(ReadWholeFile(name), "new contents");
   EXPECT_FALSE(FileExists(name + ".saving"));
+  // A device has no contents to keep, and no temporary file can lie beside it.
+#ifdef _WIN32
+  EXPECT_NO_THROW(ReplaceFileSafely("NUL", "ignored"));
+#else
+  EXPECT_NO_THROW(ReplaceFileSafely("/dev/null", "ignored"));
+#endif
 }
 
 TEST(Files, AFailedSafeReplaceLeavesTheEarlierFile) {
