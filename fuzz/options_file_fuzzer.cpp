@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fuzz_checks.h"
@@ -40,15 +41,19 @@ class RecordingBinding : public Binding {
   std::optional<std::string> saved_;
 };
 
+template <std::size_t... Key>
+OptionTable MakeTable(std::vector<Event>& events, const std::vector<std::string>& saved,
+                      std::index_sequence<Key...>) {
+  const auto saved_value = [&saved](std::size_t key) {
+    return key < saved.size() ? std::optional<std::string>(saved[key]) : std::nullopt;
+  };
+  return OptionTable(OptionRows{
+      {OptionRow(OptionKeys[Key], std::make_unique<RecordingBinding>(static_cast<int>(Key), events,
+                                                                     saved_value(Key)))...}});
+}
+
 OptionTable MakeTable(std::vector<Event>& events, const std::vector<std::string>& saved) {
-  OptionTable table;
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    std::optional<std::string> value;
-    if (i < saved.size())
-      value = saved[i];
-    table[i] = std::make_unique<RecordingBinding>(static_cast<int>(i), events, value);
-  }
-  return table;
+  return MakeTable(events, saved, std::make_index_sequence<OptionKeys.size()>());
 }
 
 std::vector<Event> Load(std::string_view text, const std::vector<std::string>& saved = {}) {

@@ -1,5 +1,6 @@
 // The enabling rules: which choices apply, given the task, pairwise mode, the tokenizer, the
 // language and the encoding.
+#include "app/choices.h"
 #include "app/vandrel_form.h"
 #include "run/language_files.h"
 #include "utils/files.h"
@@ -7,7 +8,7 @@
 namespace app {
 
 bool TVandrelForm::NewLanguageItemSelected() const {
-  return LangRadioGroup.ItemIndex() == static_cast<int>(LangRadioGroup.Items().size()) - 1;
+  return LangRadioGroup.ItemIndex() == kNewLanguageItem;
 }
 
 bool TVandrelForm::BuiltInTokenization() const {
@@ -31,8 +32,7 @@ void TVandrelForm::UpdateControlStates() {
     control->SetEnabled(true);
   }
 
-  const int task = TaskRadioGroup.ItemIndex();
-  const bool tagging = task != 1 && task != 2;
+  const bool tagging = TaskOfItem(TaskRadioGroup.ItemIndex()) == run::RunTask::Tag;
   const bool pairwise = FilesCheckBox.Checked();
   FilesCheckBox.SetEnabled(tagging);
   TokenCheckBox.SetEnabled(tagging);
@@ -60,7 +60,8 @@ void TVandrelForm::UpdateControlStates() {
                                utils::FileExists(run::MultiWordFilePath(folders, LanguageName)));
   DetachCliticsCheckBox.SetEnabled(built_in && CliticLanguage);
   DetachApostCheckBox.SetEnabled(built_in);
-  PunctConvCheckBox.SetEnabled(built_in && CodingRadioGroup.ItemIndex() == 0);
+  PunctConvCheckBox.SetEnabled(built_in &&
+                               CodingRadioGroup.ItemIndex() == ItemOf(TrainingEncoding::Latin1));
   OneLetCheckBox.SetEnabled(built_in);
   EnableEdit(OwnProgramEdit, tagging && OwnTokenization());
   OwnProgramLabel.SetEnabled(OwnProgramEdit.Enabled());

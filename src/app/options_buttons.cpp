@@ -1,4 +1,5 @@
 // Save and Load: the option set in an options file, bound key by key to the controls.
+#include "app/choices.h"
 #include "app/vandrel_form.h"
 #include "options_file/options_text.h"
 #include "utils/cp1252.h"
@@ -8,9 +9,6 @@ namespace app {
 namespace {
 
 using options_file::ItemBinding;
-
-constexpr std::array<std::string_view, 8> kLanguageNames = {
-    "english", "french", "german", "italian", "spanish", "russian", "bulgarian", "dutch"};
 
 // A file of many bad lines must not hold the window in message boxes: after this many, the rest
 // are counted and told in one last box.
@@ -31,53 +29,58 @@ options_file::OptionTable TVandrelForm::BuildOptionTable() {
   using options_file::YesNoBinding;
   const auto yes_no = [](widgets::CheckBox& box) { return std::make_unique<YesNoBinding>(box); };
   const auto text = [](widgets::Edit& edit) { return std::make_unique<TextBinding>(edit); };
-  return {
-      std::make_unique<options_file::CustomBinding>(
-          [this] { return SavedLanguage(); },
-          [this](const std::string& value) { ApplyLanguage(value); }),
-      std::make_unique<ItemBinding>(TaskRadioGroup,
-                                    std::vector<std::string_view>{"tag", "probtree", "suftree"},
-                                    ItemBinding::Case::Any, ItemBinding::SavedWhen::ItemSelected),
-      yes_no(FilesCheckBox),
-      yes_no(TokenCheckBox),
-      std::make_unique<options_file::TagChoiceBinding>(TagRadioButton1, TagRadioButton2),
-      text(ProbFactorEdit),
-      yes_no(TagProbOutCheckBox),
-      yes_no(LemmaCheckBox),
-      yes_no(UnknownCheckBox),
-      std::make_unique<ItemBinding>(
-          LexInfoRadioGroup,
-          std::vector<std::string_view>{"none", "proto", "gramotron", "proto+prob"},
-          ItemBinding::Case::Any, ItemBinding::SavedWhen::EnabledAndItemSelected),
-      yes_no(QuietCheckBox),
-      yes_no(ManTagProbBox),
-      yes_no(ManTagLemBox),
-      yes_no(SGMLCheckBox),
-      yes_no(EOSCheckBox),
-      text(EOSEdit),
-      std::make_unique<options_file::TokChoiceBinding>(std::array<widgets::RadioButton*, 4>{
-          &TokRadioButton1, &TokRadioButton2, &TokRadioButton3, &TokRadioButton4}),
-      text(OwnProgramEdit),
-      yes_no(AbbrevsCheckBox),
-      yes_no(MultiWordCheckBox),
-      yes_no(DetachCliticsCheckBox),
-      yes_no(DetachApostCheckBox),
-      yes_no(PunctConvCheckBox),
-      yes_no(CapHeurCheckBox),
-      yes_no(HyphenHeurCheckBox),
-      yes_no(LexProbOnlyCheckBox),
-      yes_no(ReplaceFreqCheckBox),
-      text(ReplaceFreqEdit),
-      yes_no(IgnPrefCheckBox),
-      yes_no(AuxLexCheckBox),
-      text(AuxLexEdit),
-      text(InputEdit),
-      text(OutputEdit),
-      std::make_unique<ItemBinding>(
-          CodingRadioGroup, std::vector<std::string_view>{"Latin-1", "WindowsWE", "Unicode"},
-          ItemBinding::Case::Exact, ItemBinding::SavedWhen::ItemSelected),
-      yes_no(OneLetCheckBox),
-  };
+  return options_file::OptionTable(options_file::OptionRows{{
+      {"Lang", std::make_unique<options_file::CustomBinding>(
+                   [this] { return SavedLanguage(); },
+                   [this](const std::string& value) { ApplyLanguage(value); })},
+      {"Task", std::make_unique<ItemBinding>(
+                   TaskRadioGroup, std::vector<std::string_view>{"tag", "probtree", "suftree"},
+                   ItemBinding::Case::Any, ItemBinding::SavedWhen::ItemSelected)},
+      {"IONames", yes_no(FilesCheckBox)},
+      {"WriteToken", yes_no(TokenCheckBox)},
+      {"WritePOS",
+       std::make_unique<options_file::TagChoiceBinding>(TagRadioButton1, TagRadioButton2)},
+      {"WritePOSFactor", text(ProbFactorEdit)},
+      {"WriteProb", yes_no(TagProbOutCheckBox)},
+      {"WriteLemma", yes_no(LemmaCheckBox)},
+      {"WriteUnknownLemma", yes_no(UnknownCheckBox)},
+      {"WriteLexInfo",
+       std::make_unique<ItemBinding>(
+           LexInfoRadioGroup,
+           std::vector<std::string_view>{"none", "proto", "gramotron", "proto+prob"},
+           ItemBinding::Case::Any, ItemBinding::SavedWhen::EnabledAndItemSelected)},
+      {"WriteQuiet", yes_no(QuietCheckBox)},
+      {"ReadManProb", yes_no(ManTagProbBox)},
+      {"ReadManLemma", yes_no(ManTagLemBox)},
+      {"ReadSGML", yes_no(SGMLCheckBox)},
+      {"ReadEOS", yes_no(EOSCheckBox)},
+      {"ReadEOSTag", text(EOSEdit)},
+      {"TokChoice",
+       std::make_unique<options_file::TokChoiceBinding>(std::array<widgets::RadioButton*, 4>{
+           &TokRadioButton1, &TokRadioButton2, &TokRadioButton3, &TokRadioButton4})},
+      {"OwnProgram", text(OwnProgramEdit)},
+      {"TokAbbrevs", yes_no(AbbrevsCheckBox)},
+      {"TokMultiW", yes_no(MultiWordCheckBox)},
+      {"TokDetClit", yes_no(DetachCliticsCheckBox)},
+      {"TokDetApost", yes_no(DetachApostCheckBox)},
+      {"TokPunctConv", yes_no(PunctConvCheckBox)},
+      {"TagCapHeur", yes_no(CapHeurCheckBox)},
+      {"TagHyphenHeur", yes_no(HyphenHeurCheckBox)},
+      {"TagLexProbOnly", yes_no(LexProbOnlyCheckBox)},
+      {"TagReplaceZero", yes_no(ReplaceFreqCheckBox)},
+      {"TagReplaceBy", text(ReplaceFreqEdit)},
+      {"TagIgnorePrefix", yes_no(IgnPrefCheckBox)},
+      {"TagAuxLex", yes_no(AuxLexCheckBox)},
+      {"TagAuxLexFile", text(AuxLexEdit)},
+      {"ReadFile", text(InputEdit)},
+      {"WriteFile", text(OutputEdit)},
+      {"TrainCoding", std::make_unique<ItemBinding>(
+                          CodingRadioGroup,
+                          std::vector<std::string_view>(kTrainingEncodingWords.begin(),
+                                                        kTrainingEncodingWords.end()),
+                          ItemBinding::Case::Exact, ItemBinding::SavedWhen::ItemSelected)},
+      {"OneLetAbbrev", yes_no(OneLetCheckBox)},
+  }});
 }
 
 std::optional<std::string> TVandrelForm::SavedLanguage() const {
@@ -92,12 +95,14 @@ std::optional<std::string> TVandrelForm::SavedLanguage() const {
 // the language choice finds it there and asks for nothing (an empty name is asked for).
 void TVandrelForm::ApplyLanguage(const std::string& value) {
   LanguageName = utils::LowerCase(value);
-  const auto named = std::find(kLanguageNames.begin(), kLanguageNames.end(), LanguageName);
-  if (named != kLanguageNames.end()) {
-    LangRadioGroup.SetItemIndex(static_cast<int>(named - kLanguageNames.begin()));
+  const auto named =
+      std::find_if(kLanguages.begin(), kLanguages.end(),
+                   [this](const Language& language) { return language.name == LanguageName; });
+  if (named != kLanguages.end()) {
+    LangRadioGroup.SetItemIndex(static_cast<int>(named - kLanguages.begin()));
   } else {
     OtherLangEdit.SetText(value);
-    LangRadioGroup.SetItemIndex(static_cast<int>(LangRadioGroup.Items().size()) - 1);
+    LangRadioGroup.SetItemIndex(kNewLanguageItem);
   }
   if (!IsClosed())
     UpdateControlStates();

@@ -1,5 +1,6 @@
 // A run: the form reads its controls, asks for the run's plan, checks it and executes it
 // through the desktop.
+#include "app/choices.h"
 #include "app/vandrel_form.h"
 #include "run/batch_file.h"
 #include "run/language_files.h"
@@ -58,9 +59,8 @@ void TVandrelForm::RunEngine() {
 
 run::RunChoices TVandrelForm::RunChoices() const {
   run::RunChoices choices;
-  const int task = TaskRadioGroup.ItemIndex();
-  if (task == 1 || task == 2) {
-    choices.task = task == 1 ? run::RunTask::ProbabilityTree : run::RunTask::SuffixTree;
+  choices.task = TaskOfItem(TaskRadioGroup.ItemIndex());
+  if (choices.task != run::RunTask::Tag) {
     choices.output_name = OutputEdit.Text();
     choices.flags.quiet = InEffect(QuietCheckBox);
     return choices;
@@ -88,7 +88,7 @@ run::RunChoices TVandrelForm::RunChoices() const {
 tokenizer::TokenizeOutcome TVandrelForm::Tokenize(const std::string& input_name,
                                                   const std::string& output_name) {
   tokenizer::TokenizerOptions options;
-  options.unicode = CodingRadioGroup.ItemIndex() == 2;
+  options.unicode = CodingRadioGroup.ItemIndex() == ItemOf(TrainingEncoding::Unicode);
   options.detach_apostrophes = DetachApostCheckBox.Checked();
   options.detach_clitics = DetachCliticsCheckBox.Checked();
   options.one_letter_abbreviations = OneLetCheckBox.Checked();

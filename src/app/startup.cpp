@@ -1,5 +1,6 @@
 // Start-up: the installation folders, the engine check, the documents folder as current folder,
 // and every choice at its default.
+#include "app/choices.h"
 #include "app/vandrel_form.h"
 #include "run/language_files.h"
 #include "ui_text/apply_text_set.h"
@@ -22,9 +23,9 @@ bool TVandrelForm::FormCreate() {
     utils::SetCurrentFolder(*documents);
 
   LangRadioGroup.SetItemIndex(0);
-  LanguageName = "english";
+  LanguageName = kLanguages[0].name;
   EnglishImageClick();
-  TaskRadioGroup.SetItemIndex(0);
+  TaskRadioGroup.SetItemIndex(ItemOf(run::RunTask::Tag));
   TokRadioButton2.SetChecked(true);
   UpdateControlStates();
 

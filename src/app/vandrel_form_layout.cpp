@@ -1,14 +1,14 @@
 // The window layout: every control at its parent, position and size, with its initial state,
 // the tab order, and the handlers wired to the controls.
+#include "app/choices.h"
 #include "app/vandrel_form.h"
 #include "assets/flags.h"
 
 namespace app {
 namespace {
 
-const std::vector<std::string> kLanguageItems = {
-    "English", "French", "German", "Italian", "Spanish", "Russian", "Bulgarian", "Dutch", ""};
-const std::vector<std::string> kCodingItems = {"Latin-1", "WindowsWE", "Unicode"};
+const std::vector<std::string> kCodingItems(kTrainingEncodingWords.begin(),
+                                            kTrainingEncodingWords.end());
 const std::vector<std::string> kTaskItems = {"Tag text", "Output probability tree only",
                                              "Output suffix/prefix tree only"};
 const std::vector<std::string> kLexInfoItems = {"none", "proto format", "gramotron format",
@@ -18,7 +18,7 @@ const std::vector<std::string> kLexInfoItems = {"none", "proto format", "gramotr
 
 TVandrelForm::TVandrelForm(widgets::Desktop& desktop, std::string program_path)
     : Window("VandrelForm", {6, 20, 790, 553}),
-      LangRadioGroup("LangRadioGroup", this, {16, 8, 105, 288}, kLanguageItems),
+      LangRadioGroup("LangRadioGroup", this, {16, 8, 105, 288}, LanguageItems()),
       OtherLangEdit("OtherLangEdit", this, {42, 265, 65, 21}),
       CodingRadioGroup("CodingRadioGroup", this, {16, 296, 105, 65}, kCodingItems),
       TaskRadioGroup("TaskRadioGroup", this, {136, 8, 329, 73}, kTaskItems),
@@ -84,7 +84,7 @@ TVandrelForm::TVandrelForm(widgets::Desktop& desktop, std::string program_path)
   LangRadioGroup.SetCaption("Language");
   CodingRadioGroup.SetCaption("Trained on");
   TaskRadioGroup.SetCaption("Task");
-  TaskRadioGroup.SetItemIndex(0);
+  TaskRadioGroup.SetItemIndex(ItemOf(run::RunTask::Tag));
   FilesCheckBox.SetCaption("I/O filenames pairwise in file");
   OutputGroupBox.SetCaption("Output for each token ");
   TokenCheckBox.SetCaption("the token");

@@ -1,5 +1,6 @@
 // Verification reads the option set from the controls: a choice counts only while its control
 // is enabled.
+#include "app/choices.h"
 #include "app/vandrel_form.h"
 #include "run/language_files.h"
 #include "run/verify.h"
@@ -8,8 +9,7 @@ namespace app {
 
 bool TVandrelForm::VerifyOptions() {
   run::VerificationInput input;
-  const int task = TaskRadioGroup.ItemIndex();
-  input.tree_task = task == 1 || task == 2;
+  input.tree_task = TaskOfItem(TaskRadioGroup.ItemIndex()) != run::RunTask::Tag;
   input.input_name = InputEdit.Text();
   input.output_name = OutputEdit.Text();
   input.pairwise_checked = FilesCheckBox.Checked();

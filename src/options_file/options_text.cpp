@@ -1,15 +1,27 @@
 #include "options_file/options_text.h"
 
+#include <stdexcept>
+
 #include "options_file/option_lines.h"
 #include "utils/text_lines.h"
 
 namespace options_file {
 
+OptionTable::OptionTable(OptionRows rows) : rows_(std::move(rows)) {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].key != OptionKeys[i] || !rows_[i].binding) {
+      throw std::logic_error("options table row " + std::to_string(i) + " is \"" +
+                             std::string(rows_[i].key) + "\" where \"" +
+                             std::string(OptionKeys[i]) + "\" belongs");
+    }
+  }
+}
+
 std::string OptionsFileText(const OptionTable& table) {
   std::string text = std::string(kOptionsFileHeader) + "\r\n";
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    if (const std::optional<std::string> value = table[i]->SavedValue()) {
-      text += std::string(OptionKeys[i]) + "=" + *value + "\r\n";
+  for (const OptionRow& row : table.Rows()) {
+    if (const std::optional<std::string> value = row.binding->SavedValue()) {
+      text += std::string(row.key) + "=" + *value + "\r\n";
     }
   }
   return text;
@@ -31,7 +43,7 @@ LoadOutcome ApplyOptionsText(std::string_view text, const OptionTable& table,
       report(LineProblem::NoEquals, std::string());
     } else if (const int index = IndexInList(OptionKeys, key); index < 0) {
       report(LineProblem::UnknownKey, key);
-    } else if (!table[static_cast<std::size_t>(index)]->Apply(value)) {
+    } else if (!table.Rows()[static_cast<std::size_t>(index)].binding->Apply(value)) {
       report(LineProblem::UnknownValue, value);
     }
     if (stopped())

@@ -6,14 +6,35 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "options_file/option_bindings.h"
 #include "options_file/option_keys.h"
 
 namespace options_file {
 
-// One binding per key, in the order of OptionKeys.
-using OptionTable = std::array<std::unique_ptr<Binding>, OptionKeys.size()>;
+// One key of the options file with its binding. A row has no default value, so a table written
+// with a row too few or too many does not compile.
+struct OptionRow {
+  OptionRow(std::string_view row_key, std::unique_ptr<Binding> row_binding)
+      : key(row_key), binding(std::move(row_binding)) {}
+  std::string_view key;
+  std::unique_ptr<Binding> binding;
+};
+
+using OptionRows = std::array<OptionRow, OptionKeys.size()>;
+
+// The rows of every key, in the order of OptionKeys, which is the order in which Save writes them.
+class OptionTable {
+ public:
+  // Throws std::logic_error when a row carries another key than the one of its place or has no
+  // binding, so a doubled, misspelt or misplaced key is caught as soon as the table is made.
+  explicit OptionTable(OptionRows rows);
+  const OptionRows& Rows() const { return rows_; }
+
+ private:
+  OptionRows rows_;
+};
 
 // The header, then one "key=value" line for each key whose binding gives a value, in key order;
 // every line ends with CR LF.
