@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "utils/files.h"
+#include "utils/utf8.h"
 
 namespace bench {
 namespace {
@@ -232,6 +233,43 @@ void WriteUnclosedTag(const std::string& name, const std::string& text) {
   writer.Write("<");
   CopyInPieces(text, std::filesystem::file_size(text), writer,
                [](std::string& part) { std::erase(part, '>'); });
+  writer.Close();
+}
+
+void WriteHalfInUnclosedTag(const std::string& name, const std::string& text) {
+  std::string bytes = utils::ReadWholeFile(text);
+  std::erase(bytes, '\r');
+  std::erase(bytes, '>');
+  const std::size_t half = bytes.find('\n', bytes.size() / 2) + 1;
+  bytes.insert(half, "<");
+  utils::WriteWholeFile(name, bytes);
+}
+
+void WriteUtf16Copy(const std::string& name, const std::string& text) {
+  utils::FileWriter writer(name);
+  writer.Write("\xFF\xFE");
+  const std::string bytes = utils::ReadWholeFile(text);
+  std::string units;
+  const auto add_unit = [&units](char32_t unit) {
+    units.push_back(static_cast<char>(unit & 0xFF));
+    units.push_back(static_cast<char>(unit >> 8));
+  };
+  for (std::size_t i = 0; i < bytes.size();) {
+    const utils::DecodedCharacter c = utils::DecodeUtf8(std::string_view(bytes).substr(i));
+    const char32_t code_point = c.code_point == utils::kNotACharacter ? 0xFFFD : c.code_point;
+    if (code_point >= 0x10000) {
+      add_unit(0xD800 + ((code_point - 0x10000) >> 10));
+      add_unit(0xDC00 + ((code_point - 0x10000) & 0x3FF));
+    } else {
+      add_unit(code_point);
+    }
+    i += c.length;
+    if (units.size() >= (1 << 20)) {
+      writer.Write(units);
+      units.clear();
+    }
+  }
+  writer.Write(units);
   writer.Close();
 }
 
