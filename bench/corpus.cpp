@@ -239,6 +239,7 @@ void WriteUnclosedTag(const std::string& name, const std::string& text) {
 void WriteHalfInUnclosedTag(const std::string& name, const std::string& text) {
   std::string bytes = utils::ReadWholeFile(text);
   std::erase(bytes, '\r');
+  std::erase(bytes, '<');
   std::erase(bytes, '>');
   const std::size_t half = bytes.find('\n', bytes.size() / 2) + 1;
   bytes.insert(half, "<");

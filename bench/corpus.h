@@ -30,8 +30,8 @@ void WriteCaseFormText(const std::string& name, std::size_t bytes);
 void WriteLongMultiWordLine(const std::string& name, const std::string& text, std::size_t bytes);
 // the text file `text` opened by a "<" that no ">" closes;
 void WriteUnclosedTag(const std::string& name, const std::string& text);
-// the text file `text` with LF line ends, which a tag turns into two spaces each, and a "<" that
-// no ">" closes halfway;
+// the text file `text` without its markup, with LF line ends, which a tag turns into two spaces
+// each, and a "<" that no ">" closes halfway;
 void WriteHalfInUnclosedTag(const std::string& name, const std::string& text);
 // the UTF-8 text file `text` as UTF-16 little-endian, with its byte-order mark.
 void WriteUtf16Copy(const std::string& name, const std::string& text);
