@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "utils/files.h"
+#include "utils/utf8.h"
 
 namespace bench {
 namespace {
@@ -232,6 +233,71 @@ void WriteUnclosedTag(const std::string& name, const std::string& text) {
   writer.Write("<");
   CopyInPieces(text, std::filesystem::file_size(text), writer,
                [](std::string& part) { std::erase(part, '>'); });
+  writer.Close();
+}
+
+// The pieces are changed as they are copied, so the benchmark's own process stays small: each
+// measured run starts from it and would count its peak.
+void WriteHalfInUnclosedTag(const std::string& name, const std::string& text) {
+  utils::FileWriter writer(name);
+  const std::size_t half = std::filesystem::file_size(text) / 2;
+  std::size_t seen = 0;
+  bool opened = false;
+  CopyInPieces(text, std::filesystem::file_size(text), writer, [&](std::string& part) {
+    seen += part.size();
+    std::erase(part, '\r');
+    std::erase(part, '<');
+    std::erase(part, '>');
+    if (!opened && seen >= half) {
+      if (const std::size_t line_end = part.find('\n'); line_end != std::string::npos) {
+        part.insert(line_end + 1, "<");
+        opened = true;
+      }
+    }
+  });
+  writer.Close();
+}
+
+namespace {
+
+// `utf8` as UTF-16 little-endian; a byte that starts no character becomes U+FFFD.
+std::string Utf16Of(std::string_view utf8) {
+  std::string units;
+  const auto add_unit = [&units](char32_t unit) {
+    units.push_back(static_cast<char>(unit & 0xFF));
+    units.push_back(static_cast<char>(unit >> 8));
+  };
+  for (std::size_t i = 0; i < utf8.size();) {
+    const utils::DecodedCharacter c = utils::DecodeUtf8(utf8.substr(i));
+    const char32_t code_point = c.code_point == utils::kNotACharacter ? 0xFFFD : c.code_point;
+    if (code_point >= 0x10000) {
+      add_unit(0xD800 + ((code_point - 0x10000) >> 10));
+      add_unit(0xDC00 + ((code_point - 0x10000) & 0x3FF));
+    } else {
+      add_unit(code_point);
+    }
+    i += c.length;
+  }
+  return units;
+}
+
+}  // namespace
+
+void WriteUtf16Copy(const std::string& name, const std::string& text) {
+  utils::FileWriter writer(name);
+  writer.Write("\xFF\xFE");
+  // A character cut by the end of a piece waits for the next: each piece is taken up to its last
+  // ASCII byte.
+  std::string carry;
+  CopyInPieces(text, std::filesystem::file_size(text), writer, [&carry](std::string& part) {
+    const std::string bytes = carry + part;
+    std::size_t end = bytes.size();
+    while (end > 0 && static_cast<unsigned char>(bytes[end - 1]) >= 0x80)
+      --end;
+    carry = bytes.substr(end);
+    part = Utf16Of(std::string_view(bytes).substr(0, end));
+  });
+  writer.Write(Utf16Of(carry));
   writer.Close();
 }
 

@@ -28,7 +28,12 @@ void WriteCaseFormFile(const std::string& name, bool multi_words);
 void WriteCaseFormText(const std::string& name, std::size_t bytes);
 // a multi-word file of one line of the words of the text file `text`, at most `bytes` long;
 void WriteLongMultiWordLine(const std::string& name, const std::string& text, std::size_t bytes);
-// the text file `text` opened by a "<" that no ">" closes.
+// the text file `text` opened by a "<" that no ">" closes;
 void WriteUnclosedTag(const std::string& name, const std::string& text);
+// the text file `text` without its markup, with LF line ends, which a tag turns into two spaces
+// each, and a "<" that no ">" closes halfway;
+void WriteHalfInUnclosedTag(const std::string& name, const std::string& text);
+// the UTF-8 text file `text` as UTF-16 little-endian, with its byte-order mark.
+void WriteUtf16Copy(const std::string& name, const std::string& text);
 
 }  // namespace bench

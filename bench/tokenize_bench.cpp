@@ -91,7 +91,8 @@ double MebibytesOf(const std::string& name) {
 // Inputs that once cost more than linear time or bounded memory, each beside the plain text with
 // empty lists. The memory limit grows by eight times the lists' size.
 void MeasureUnkindInputs(const std::string& program, const std::string& folder,
-                         const std::string& input, int size, int repeats) {
+                         const std::string& input, const std::string& russian_input, int size,
+                         int repeats) {
   const std::string output = folder + "tokens.txt";
   const std::string empty = folder + "empty";
   const std::string repeated = folder + "abbreviations-repeated";
@@ -100,6 +101,8 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
   const std::string case_text = folder + "case-forms.txt";
   const std::string long_line = folder + "mwls-long-line";
   const std::string open_tag = folder + "unclosed-tag.txt";
+  const std::string russian_open_tag = folder + "russian-unclosed-tag.txt";
+  const std::string utf16 = folder + "russian-utf16.txt";
   bench::WriteRepeatedAbbreviationFile(repeated, 1000000);
   bench::WriteCaseFormFile(case_abbreviations, false);
   bench::WriteCaseFormFile(case_multi_words, true);
@@ -108,11 +111,14 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
   bench::WriteCaseFormText(case_text, small);
   bench::WriteLongMultiWordLine(long_line, input, small);
   bench::WriteUnclosedTag(open_tag, input);
+  bench::WriteHalfInUnclosedTag(russian_open_tag, russian_input);
+  bench::WriteUtf16Copy(utf16, russian_input);
   struct Case {
     const char* label;
     std::string input;
     std::string abbreviations;
     std::string multi_words;
+    std::string coding = "1252";
   };
   const Case cases[] = {
       {"plain, empty lists", input, empty, empty},
@@ -121,6 +127,9 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
       {"32768 case forms mwls", case_text, empty, case_multi_words},
       {"mwls of one long line", input, empty, long_line},
       {"text ends inside a tag", open_tag, empty, empty},
+      {"Russian, empty lists", russian_input, empty, empty, "unicode"},
+      {"Russian in UTF-16", utf16, empty, empty, "unicode"},
+      {"Russian, half in a tag", russian_open_tag, empty, empty, "unicode"},
   };
   std::printf("%8s  %-24s %9s %10s %10s %10s\n", "input", "unkind input", "MB/s", "peak MB",
               "limit MB", "load ms");
@@ -129,8 +138,8 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
     double best_loading = 1e30;
     double peak = 0;
     for (int repeat = 0; repeat < repeats; ++repeat) {
-      const bench::ChildResult result =
-          bench::RunChild(program, {"--run", c.input, output, c.abbreviations, c.multi_words});
+      const bench::ChildResult result = bench::RunChild(
+          program, {"--run", c.input, output, c.abbreviations, c.multi_words, c.coding});
       best = std::min(best, result.seconds);
       best_loading = std::min(best_loading, result.loading_seconds);
       peak = std::max(peak, result.peak_mebibytes);
@@ -140,8 +149,8 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
     std::printf("%5.0f MB  %-24s %9.1f %10.1f %10.1f %10.1f\n", input_size, c.label,
                 input_size / best, peak, 1.5 * input_size + 32 + 8 * lists, 1000 * best_loading);
   }
-  for (const std::string& name :
-       {repeated, case_abbreviations, case_multi_words, case_text, long_line, open_tag})
+  for (const std::string& name : {repeated, case_abbreviations, case_multi_words, case_text,
+                                  long_line, open_tag, russian_open_tag, utf16})
     std::filesystem::remove(name);
 }
 
@@ -233,7 +242,7 @@ int RunBenchmark(const std::string& program, const Settings& settings) {
                     100.0 * speed / english_speeds[k]);
       }
     }
-    MeasureUnkindInputs(program, folder, input, size, settings.repeats);
+    MeasureUnkindInputs(program, folder, input, russian_input, size, settings.repeats);
     if (!settings.keep) {
       std::filesystem::remove(input);
       std::filesystem::remove(russian_input);

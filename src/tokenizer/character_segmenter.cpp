@@ -1,5 +1,6 @@
 #include "tokenizer/character_segmenter.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -41,7 +42,15 @@ class Segmenter {
  private:
   std::size_t StepOutside(std::string_view text, std::size_t i);
   std::size_t StepInside(std::string& text, std::size_t i);
-  void TakeTagOutOfText(std::string_view text, std::size_t end);
+  // Copies the tag so far, up to `end`, into the buffer, with room for `growth` more bytes than
+  // the rest of the text holds: its next change makes it longer than it is in the text.
+  void TakeTagOutOfText(std::string_view text, std::size_t end, std::size_t growth);
+  // At the first lone CR or LF of a tag, at `i`: makes the whole tag, each lone line end two
+  // spaces, in the text itself, moved towards its start over bytes already handed on, when there
+  // is room; returns where the walk goes on, or `i` when there was no room.
+  std::size_t RewriteTagInText(std::string& text, std::size_t i);
+  // The bytes the tag from `i` on grows by: one for each lone CR or LF before its end.
+  static std::size_t TagGrowth(std::string_view text, std::size_t i);
   // Ends the segment made of the buffer and `run`, the bytes that follow it in the text.
   void EndSegment(std::string_view run);
   // Reports `message`, which occurs at `place` in the text, after a NotUtf8 before it.
@@ -135,11 +144,59 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
   }
 }
 
-void Segmenter::TakeTagOutOfText(std::string_view text, std::size_t end) {
+void Segmenter::TakeTagOutOfText(std::string_view text, std::size_t end, std::size_t growth) {
   if (!tag_in_text_)
     return;
+  // Room for the whole tag at once: a buffer that doubled as it grew could take twice the tag.
+  const std::size_t tag_end = std::min(text.find('>', end), text.size() - 1) + 1;
+  buffer_.reserve(tag_end - tag_start_ + growth + 2);
   buffer_.assign(text.substr(tag_start_, end - tag_start_));
   tag_in_text_ = false;
+}
+
+std::size_t Segmenter::TagGrowth(std::string_view text, std::size_t i) {
+  std::size_t growth = 0;
+  for (; i < text.size() && text[i] != '>'; ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+      ++i;
+    else if (text[i] == '\r' || text[i] == '\n')
+      ++growth;
+  }
+  return growth;
+}
+
+std::size_t Segmenter::RewriteTagInText(std::string& text, std::size_t i) {
+  const std::size_t growth = TagGrowth(text, i);
+  if (growth > tag_start_)
+    return i;
+  // Moved back by as many bytes as it grows by, the tag is written ahead of where it is read,
+  // so the places read are still those of the text as it came.
+  const std::size_t start = tag_start_ - growth;
+  std::copy(text.begin() + static_cast<std::ptrdiff_t>(tag_start_),
+            text.begin() + static_cast<std::ptrdiff_t>(i),
+            text.begin() + static_cast<std::ptrdiff_t>(start));
+  std::size_t write = start + (i - tag_start_);
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '>') {
+      text[write] = c;
+      segments_.Add(CharacterText(std::string_view(text).substr(start, write + 1 - start), {}));
+      inside_tag_ = false;
+      return i + 1;
+    }
+    if (c == '<')
+      ReportOnce(Message::LtInTag, i);
+    if (c == '\r' || c == '\n') {
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+        ++i;
+      text[write++] = ' ';
+      text[write++] = ' ';
+    } else {
+      text[write++] = c == '\t' ? ' ' : c;
+    }
+  }
+  tag_start_ = start;
+  return i;
 }
 
 std::size_t Segmenter::StepInside(std::string& text, std::size_t i) {
@@ -166,11 +223,13 @@ std::size_t Segmenter::StepInside(std::string& text, std::size_t i) {
           buffer_.append("  ");
         break;
       }
-      TakeTagOutOfText(text, i - 1);
-      buffer_.append("  ");
-      break;
+      [[fallthrough]];
     case '\n':
-      TakeTagOutOfText(text, i - 1);
+      if (tag_in_text_) {
+        if (const std::size_t next = RewriteTagInText(text, i - 1); next != i - 1)
+          return next;
+        TakeTagOutOfText(text, i - 1, TagGrowth(text, i - 1));
+      }
       buffer_.append("  ");
       break;
     case '<':
@@ -202,8 +261,13 @@ void Segmenter::Run(std::string& text) {
     ReportOnce(Message::NotUtf8, first_invalid_);
   if (inside_tag_) {
     if (!text.empty() && !ends_in_line_end) {
-      TakeTagOutOfText(text, text.size());
-      buffer_.append("  ");
+      // The implied line end goes into room the text was read with, or else into the copy.
+      if (tag_in_text_ && text.capacity() - text.size() >= 2) {
+        text.append("  ");
+      } else {
+        TakeTagOutOfText(text, text.size(), 0);
+        buffer_.append("  ");
+      }
     }
     ReportOnce(Message::EndInTag, text.size());
   }

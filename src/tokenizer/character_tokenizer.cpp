@@ -24,7 +24,7 @@ class LineSink final : public CharacterSink {
 std::size_t PrepareUnicodeText(std::string& bytes) {
   const bool little_endian = bytes.starts_with("\xFF\xFE");
   if (little_endian || bytes.starts_with("\xFE\xFF"))
-    bytes = utils::Utf16ToUtf8(bytes, !little_endian);
+    utils::Utf16ToUtf8InPlace(bytes, !little_endian);
   const std::size_t mark = bytes.size() - utils::WithoutUtf8ByteOrderMark(bytes).size();
   bytes.erase(0, mark);
   return mark;

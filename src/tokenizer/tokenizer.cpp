@@ -79,8 +79,9 @@ TokenizeOutcome TokenizeFile(const std::string& input_name, const std::string& o
                              const TokenizerOptions& options, const TokenizerData& data,
                              const MessageReport& report) {
   // Held once, and changed in place by the first pass; the room for two more bytes takes the
-  // spaces of the implied last line end of a tag left open, so that the tag is not copied.
-  std::string text = utils::ReadWholeFile(input_name, 2);
+  // spaces of the implied last line end of a tag left open, so that the tag is not copied. A
+  // Unicode text gets room for half its size more, into which UTF-16 grows as it becomes UTF-8.
+  std::string text = utils::ReadWholeFile(input_name, 4, options.unicode);
   const std::size_t file_offset = options.unicode ? PrepareUnicodeText(text) : 0;
   text.resize(UpToFirstNul(text).size());
   if (const auto stop = CheckByteOrderMark(text, options, report)) {

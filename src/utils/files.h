@@ -17,8 +17,9 @@ bool FileExists(const std::string& name);
 // True when `name` is an existing folder.
 bool FolderExists(const std::string& name);
 
-// Reads the whole file, with room reserved for `spare` more bytes.
-std::string ReadWholeFile(const std::string& name, std::size_t spare = 0);
+// Reads the whole file, with room reserved for `spare` more bytes, and for half the file's size
+// more when `spare_half`.
+std::string ReadWholeFile(const std::string& name, std::size_t spare = 0, bool spare_half = false);
 
 // Creates or replaces `name` with `bytes`.
 void WriteWholeFile(const std::string& name, std::string_view bytes);

@@ -128,14 +128,15 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.st_ino == second.st_ino;
 }
 
-std::string ReadWholeFile(const std::string& name, std::size_t spare) {
+std::string ReadWholeFile(const std::string& name, std::size_t spare, bool spare_half) {
   const int descriptor = ::open(NativeName(name).c_str(), O_RDONLY);
   if (descriptor < 0)
     ThrowFileError("open", name);
   std::string bytes;
   struct stat status {};
   if (::fstat(descriptor, &status) == 0 && status.st_size > 0) {
-    bytes.reserve(static_cast<std::size_t>(status.st_size) + spare);
+    const auto file_size = static_cast<std::size_t>(status.st_size);
+    bytes.reserve(file_size + spare + (spare_half ? file_size / 2 : 0));
   }
   char chunk[1 << 16];
   for (;;) {

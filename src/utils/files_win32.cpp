@@ -127,14 +127,15 @@ bool SameFile(const std::string& a, const std::string& b) {
          first.nFileIndexLow == second.nFileIndexLow;
 }
 
-std::string ReadWholeFile(const std::string& name, std::size_t spare) {
+std::string ReadWholeFile(const std::string& name, std::size_t spare, bool spare_half) {
   const HANDLE handle = OpenForReading(name);
   if (handle == INVALID_HANDLE_VALUE)
     ThrowFileError("open", name);
   std::string bytes;
   LARGE_INTEGER size{};
   if (::GetFileSizeEx(handle, &size) && size.QuadPart > 0) {
-    bytes.reserve(static_cast<std::size_t>(size.QuadPart) + spare);
+    const auto file_size = static_cast<std::size_t>(size.QuadPart);
+    bytes.reserve(file_size + spare + (spare_half ? file_size / 2 : 0));
   }
   char chunk[1 << 16];
   for (;;) {

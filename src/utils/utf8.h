@@ -54,8 +54,9 @@ std::size_t FindInvalidUtf8(std::string_view text);
 // Appends the UTF-8 form of `code_point`, which is at most U+10FFFF.
 void AppendUtf8(std::string& text, char32_t code_point);
 
-// UTF-16 text, byte-order mark included, as UTF-8. A surrogate without its partner, and a last
-// odd byte, become U+FFFD.
-std::string Utf16ToUtf8(std::string_view bytes, bool big_endian);
+// Turns UTF-16 `text`, byte-order mark included, into UTF-8 within its own bytes, which grow by
+// at most half, so that the two forms are never held side by side. A surrogate without its
+// partner, and a last odd byte, become U+FFFD.
+void Utf16ToUtf8InPlace(std::string& text, bool big_endian);
 
 }  // namespace utils

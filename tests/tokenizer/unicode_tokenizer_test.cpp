@@ -90,6 +90,12 @@ TEST(UnicodeTokenizer, RulesOnCharacters) {
        Unicode(),
        {},
        Lines({"<p  class=х>", "слово", "</p>"})},
+      // A tag that grows is made in the text when the bytes before it leave room, else copied.
+      {"lone line ends in tags",
+       "слово <а\nб\rв\r\nг>д x <a\n\n\nб>",
+       Unicode(),
+       {},
+       Lines({"слово", "<а  б  в  г>", "д", "x", "<a      б>"})},
   });
 }
 
@@ -165,6 +171,12 @@ TEST(UnicodeTokenizer, MessagesComeInTextOrder) {
   EXPECT_EQ(run.messages, (std::vector<Message>{Message::GtOutsideTag, Message::NotUtf8,
                                                 Message::LtInTag, Message::EndInTag}));
   EXPECT_EQ(run.result.lines, Lines({"a", "\xFF", "<b<c>", "<d  "}));
+  // The same in a tag made anew in the text, over the bytes before it, by its lone line end.
+  const test::Run grown = test::TokenizeWithMessages("a <b\n\xFF<c", Unicode());
+  EXPECT_EQ(grown.messages,
+            (std::vector<Message>{Message::NotUtf8, Message::LtInTag, Message::EndInTag}));
+  EXPECT_EQ(grown.offsets[0], 5u);
+  EXPECT_EQ(grown.result.lines, Lines({"a", "<b  \xFF<c  "}));
 }
 
 TEST(UnicodeTokenizer, AGlueingBracketMakesNoCharacterOfTwoBytes) {

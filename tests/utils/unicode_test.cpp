@@ -47,21 +47,43 @@ TEST(Utf8, EncodesEveryLength) {
   EXPECT_EQ(text, "A\xD0\xB9\xE2\x80\xA6\xF0\x9F\x98\x80");
 }
 
-TEST(Utf8, Utf16BecomesUtf8) {
-  EXPECT_EQ(Utf16ToUtf8(std::string("\xFF\xFE"
-                                    "A\0\x3D\xD8\x00\xDE",
-                                    8),
-                        false),
-            "\xEF\xBB\xBF"
-            "A\xF0\x9F\x98\x80");
-  EXPECT_EQ(Utf16ToUtf8(std::string("\xFE\xFF\xDC\x00\0B\xD8\x00", 8), true),
-            "\xEF\xBB\xBF\xEF\xBF\xBD"
-            "B\xEF\xBF\xBD");
-  EXPECT_EQ(Utf16ToUtf8(std::string("\xFF\xFE"
-                                    "A",
-                                    3),
-                        false),
-            "\xEF\xBB\xBF\xEF\xBF\xBD");
+TEST(Utf8, Utf16BecomesUtf8InPlace) {
+  struct Row {
+    std::string utf16;
+    bool big_endian;
+    std::string utf8;
+  };
+  // Characters of every UTF-8 length in both orders: the UTF-8 form runs ahead of the UTF-16
+  // form, or falls behind it, before the end.
+  const Row rows[] = {
+      {std::string("\xFF\xFE"
+                   "A\0\x3D\xD8\x00\xDE",
+                   8),
+       false,
+       "\xEF\xBB\xBF"
+       "A\xF0\x9F\x98\x80"},
+      {std::string("\xFE\xFF\xDC\x00\0B\xD8\x00", 8), true,
+       "\xEF\xBB\xBF\xEF\xBF\xBD"
+       "B\xEF\xBF\xBD"},
+      {std::string("\xFF\xFE"
+                   "A",
+                   3),
+       false, "\xEF\xBB\xBF\xEF\xBF\xBD"},
+      {std::string("\xFF\xFE\x26\x20\x26\x20\x39\x04"
+                   "a\0b\0",
+                   12),
+       false,
+       "\xEF\xBB\xBF\xE2\x80\xA6\xE2\x80\xA6\xD0\xB9"
+       "ab"},
+      {std::string("\xFE\xFF\0a\0b\x04\x39\x20\x26\x20\x26", 12), true,
+       "\xEF\xBB\xBF"
+       "ab\xD0\xB9\xE2\x80\xA6\xE2\x80\xA6"},
+  };
+  for (const Row& row : rows) {
+    std::string text = row.utf16;
+    Utf16ToUtf8InPlace(text, row.big_endian);
+    EXPECT_EQ(text, row.utf8);
+  }
 }
 
 TEST(UnicodeCase, SimpleMappingsFoldingAndLetters) {
