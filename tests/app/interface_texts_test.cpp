@@ -95,7 +95,7 @@ TEST_F(FormTest, OnlyTheListedControlsHaveHints) {
       &form.VerifyButton,        &form.RunButton,          &form.ExitButton};
   for (bool german : {false, true}) {
     if (german)
-      form.GermanImageClick();
+      form.GermanImage.Click();
     std::function<void(const widgets::Control&)> check = [&](const widgets::Control& control) {
       const bool listed = std::find(hinted.begin(), hinted.end(), &control) != hinted.end();
       EXPECT_EQ(!control.Hint().empty(), listed) << control.Name();
@@ -149,9 +149,9 @@ TEST_F(FormTest, ASwitchRunsNoHandler) {
   TVandrelForm& form = Start();
   form.ProbFactorEdit.SetText("x");
   desktop.messages.clear();
-  form.GermanImageClick();
-  form.GermanImageClick();
-  form.EnglishImageClick();
+  form.GermanImage.Click();
+  form.GermanImage.Click();
+  form.EnglishImage.Click();
   EXPECT_TRUE(desktop.messages.empty());
 }
 
