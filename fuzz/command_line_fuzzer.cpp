@@ -13,6 +13,7 @@
 #include "command_line_split.h"
 #include "fuzz_checks.h"
 #include "run/engine_command.h"
+#include "ui_text/text_set.h"
 
 namespace {
 
@@ -33,6 +34,13 @@ std::string HostileName(FuzzedDataProvider& provider) {
     name.append(provider.ConsumeIntegralInRange<std::size_t>(0, 40000),
                 name.empty() ? 'x' : name.back());
   return name;
+}
+
+// A refusal in a text of its own: the interface's text sets are not part of the fuzzer's build.
+ui_text::NamedTexts RefusalTexts() {
+  ui_text::NamedTexts texts;
+  texts.UnpassableMsg = "%1 refused: %2";
+  return texts;
 }
 
 bool Unpassable(const std::string& value) {
@@ -69,8 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string output = HostileName(provider);
 
   const std::string engine = folders.RootFolder + folders.BinSubfolder + "vandrel";
+  const ui_text::NamedTexts texts = RefusalTexts();
   try {
-    const std::string flags = run::EngineFlags(choices, ',');
+    const std::string flags = run::EngineFlags(choices, ',', texts);
     std::vector<std::string> flag_arguments = {"-token"};
     if (!choices.eos_tag_text.empty())
       flag_arguments.insert(flag_arguments.end(), {"-eos-tag", choices.eos_tag_text});
@@ -79,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!choices.lex_text.empty())
       flag_arguments.insert(flag_arguments.end(), {"-lex", choices.lex_text});
     const std::string line =
-        run::TaggingCommandLine(folders, language, input, output, flags, pairwise);
+        run::TaggingCommandLine(folders, language, input, output, flags, pairwise, texts);
     std::vector<std::string> expected = {engine, run::ParameterFilePath(folders, language)};
     if (pairwise) {
       expected.insert(expected.end(), flag_arguments.begin(), flag_arguments.end());
@@ -99,7 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const run::TreeTask task =
       provider.ConsumeBool() ? run::TreeTask::ProbabilityTree : run::TreeTask::SuffixTree;
   try {
-    const std::string line = run::TreeCommandLine(folders, language, task, choices.quiet, output);
+    const std::string line =
+        run::TreeCommandLine(folders, language, task, choices.quiet, output, texts);
     std::vector<std::string> expected = {
         engine, folders.LibSubfolder + language + ".par",
         task == run::TreeTask::ProbabilityTree ? "-print-prob-tree" : "-print-suffix-tree"};

@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "fuzz_checks.h"
-#include "tokenizer/multi_word_joiner.h"
+#include "support/plain_multi_word_joiner.h"
 #include "tokenizer/punctuation.h"
 #include "tokenizer/tokenizer.h"
 
 namespace {
 
 using namespace tokenizer;
+using test_support::JoinMultiWords;
 
 std::vector<std::string> SplitLines(std::string_view lines) {
   std::vector<std::string> result;

@@ -29,7 +29,7 @@ void TVandrelForm::RunEngine() {
   // file in the temporary folder, which goes again with `batch_file` however the run ends.
   run::BatchFile batch_file(desktop_.TemporaryFolder(), RootFolder);
   const run::RunPlan plan =
-      run::PlanRun(RunChoices(), {Folders(), LanguageName, batch_file.Name()});
+      run::PlanRun(RunChoices(), {Folders(), LanguageName, batch_file.Name()}, Texts);
   if (const std::optional<std::string> problem = run::RunPlanProblem(plan, Texts)) {
     desktop_.ShowMessage(*problem);
     return;

@@ -38,7 +38,6 @@ class TVandrelForm : public widgets::Window {
   std::string LanguageName;
   bool CliticLanguage = false;
   bool OtherLangEntered = false;
-  int SavedTokChoice = 0;
   // The named texts of the interface language shown now.
   ui_text::NamedTexts Texts;
 
@@ -101,17 +100,31 @@ class TVandrelForm : public widgets::Window {
   widgets::Image GermanImage;
   widgets::Image EnglishImage;
 
-  // Sets every dependent control's enabled state and edit colour from the current choices.
-  void UpdateControlStates();
-  // Shows every problem of the option set; true when there is none.
-  bool VerifyOptions();
+  // The handlers and helpers below are reached only through the controls, as a user reaches them.
+ private:
+  // vandrel_form_layout.cpp: each control's event to its handler.
+  void WireHandlers();
 
-  // Event handlers.
+  // startup.cpp: the interface language flags and Exit.
+  void GermanImageClick();
+  void EnglishImageClick();
+  void ExitButtonClick();
+
+  // language_choice.cpp: the language and its training encoding.
   void LangRadioGroupClick();
   void OtherLangEditExit();
   void CodingRadioGroupExit();
+  // Selects the new-language item's name: the wait for it, then the rest of the choice. Returns
+  // false when the rest of the choice is dropped (the window closed, or another item was chosen
+  // meanwhile).
+  bool ChooseNewLanguage();
+
+  // choice_rules.cpp: the task, pairwise mode, the tokenizer buttons and the local rules between a
+  // control and the controls that hang on it.
   void TaskRadioGroupClick();
   void FilesCheckBoxClick();
+  void SaveTokChoice();
+  void RestoreTokChoice();
   void TokRadioButton1Click();
   void TokRadioButton2Click();
   void TokRadioButton3Click();
@@ -123,36 +136,39 @@ class TVandrelForm : public widgets::Window {
   void EOSCheckBoxClick();
   void ReplaceFreqCheckBoxClick();
   void AuxLexCheckBoxClick();
+
+  // control_states.cpp: which controls are in effect.
+  // Sets every dependent control's enabled state and edit colour from the current choices.
+  void UpdateControlStates();
+  bool NewLanguageItemSelected() const;
+  bool BuiltInTokenization() const;
+  bool OwnTokenization() const;
+
+  // number_checks.cpp: the number fields checked as they are typed.
   void ProbFactorEditChange();
   void ReplaceFreqEditChange();
+
+  // file_pickers.cpp: the file fields open a file dialog.
   void InputEditClick();
   void OutputEditClick();
   void AuxLexEditClick();
   void OwnProgramEditClick();
+
+  // verify_button.cpp: Verify.
+  // Shows every problem of the option set; true when there is none.
+  bool VerifyOptions();
   void VerifyButtonClick();
-  void RunButtonClick();
+
+  // options_buttons.cpp: Save and Load of the options file.
   void SaveButtonClick();
   void LoadButtonClick();
-  void ExitButtonClick();
-  void GermanImageClick();
-  void EnglishImageClick();
-
-  void SaveTokChoice();
-  void RestoreTokChoice();
-
- private:
-  void WireHandlers();
-  // Selects the new-language item's name: the wait for it, then the rest of the choice. Returns
-  // false when the rest of the choice is dropped (the window closed, or another item was chosen
-  // meanwhile).
-  bool ChooseNewLanguage();
-  bool BuiltInTokenization() const;
-  bool OwnTokenization() const;
-  bool NewLanguageItemSelected() const;
   options_file::OptionTable BuildOptionTable();
   std::optional<std::string> SavedLanguage() const;
   void ApplyLanguage(const std::string& value);
   std::string OptionsFilter() const;
+
+  // run_button.cpp: Run.
+  void RunButtonClick();
   void RunEngine();
   run::RunChoices RunChoices() const;
   tokenizer::TokenizeOutcome Tokenize(const std::string& input_name,
@@ -161,6 +177,9 @@ class TVandrelForm : public widgets::Window {
   std::string BatchFileText(const run::RunPlan& plan);
   run::InstallationFolders Folders() const;
 
+  // The tokenizer choice (1 to 4) that pairwise mode gives back when it is switched off; 0 while
+  // none was saved.
+  int SavedTokChoice = 0;
   widgets::Desktop& desktop_;
   std::string program_path_;
   options_file::OptionTable option_table_;

@@ -12,17 +12,19 @@ std::vector<std::string> BatchLines(const std::string& command_line) {
   return {"@echo off", EscapePercentSigns(command_line), "pause"};
 }
 
-void PlanTreeTask(const RunChoices& choices, const RunSetting& setting, RunPlan& plan) {
+void PlanTreeTask(const RunChoices& choices, const RunSetting& setting,
+                  const ui_text::NamedTexts& texts, RunPlan& plan) {
   const std::string& output = choices.output_name;
   plan.output_file = utils::IsAbsoluteName(output) ? output : setting.folders.RootFolder + output;
   plan.engine_command_line = TreeCommandLine(
       setting.folders, setting.language_name,
       choices.task == RunTask::ProbabilityTree ? TreeTask::ProbabilityTree : TreeTask::SuffixTree,
-      choices.flags.quiet, output);
+      choices.flags.quiet, output, texts);
   plan.batch_working_folder = setting.folders.RootFolder;
 }
 
-void PlanTagTask(const RunChoices& choices, const RunSetting& setting, RunPlan& plan) {
+void PlanTagTask(const RunChoices& choices, const RunSetting& setting,
+                 const ui_text::NamedTexts& texts, RunPlan& plan) {
   // The engine runs in the work folder: the one of the list, or else the one of the output.
   std::string input_name = choices.input_name;
   std::string output_name = choices.output_name;
@@ -48,7 +50,7 @@ void PlanTagTask(const RunChoices& choices, const RunSetting& setting, RunPlan& 
   std::string engine_input = input_name;
   if (own_program) {
     plan.own_program_command_line =
-        OwnProgramCommandLine(choices.own_program_command, input_name, own_output);
+        OwnProgramCommandLine(choices.own_program_command, input_name, own_output, texts);
     plan.work_files.push_back(
         {own_output, RunStep::OwnProgram, built_in ? RunStep::Tokenizer : RunStep::Engine});
     engine_input = kOwnProgramOutput;
@@ -59,20 +61,21 @@ void PlanTagTask(const RunChoices& choices, const RunSetting& setting, RunPlan& 
     plan.work_files.push_back({tokenizer_output, RunStep::Tokenizer, RunStep::Engine});
     engine_input = kTokenizerOutput;
   }
-  plan.engine_command_line =
-      TaggingCommandLine(setting.folders, setting.language_name, engine_input, output_name,
-                         EngineFlags(choices.flags, choices.decimal_separator), choices.pairwise);
+  plan.engine_command_line = TaggingCommandLine(
+      setting.folders, setting.language_name, engine_input, output_name,
+      EngineFlags(choices.flags, choices.decimal_separator, texts), choices.pairwise, texts);
   plan.batch_working_folder = plan.work_folder;
 }
 
 }  // namespace
 
-RunPlan PlanRun(const RunChoices& choices, const RunSetting& setting) {
+RunPlan PlanRun(const RunChoices& choices, const RunSetting& setting,
+                const ui_text::NamedTexts& texts) {
   RunPlan plan;
   if (choices.task == RunTask::Tag) {
-    PlanTagTask(choices, setting, plan);
+    PlanTagTask(choices, setting, texts, plan);
   } else {
-    PlanTreeTask(choices, setting, plan);
+    PlanTreeTask(choices, setting, texts, plan);
   }
   plan.batch_file = setting.batch_file;
   plan.batch_lines = BatchLines(plan.engine_command_line);

@@ -8,6 +8,7 @@
 
 #include "run/engine_command.h"
 #include "run/language_files.h"
+#include "ui_text/text_set.h"
 
 namespace run {
 
@@ -68,7 +69,9 @@ struct RunPlan {
   std::vector<WorkFile> work_files;
 };
 
-// Throws std::runtime_error with the user's message when a name cannot be passed to a program.
-RunPlan PlanRun(const RunChoices& choices, const RunSetting& setting);
+// Throws std::runtime_error with the user's message, in the language of `texts`, when a name
+// cannot be passed to a program.
+RunPlan PlanRun(const RunChoices& choices, const RunSetting& setting,
+                const ui_text::NamedTexts& texts);
 
 }  // namespace run

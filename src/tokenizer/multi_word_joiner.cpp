@@ -30,34 +30,4 @@ void MultiWordJoiner::Finish() {
   state_ = 0;
 }
 
-std::vector<std::string> JoinMultiWords(const MultiWordAutomaton& automaton,
-                                        const std::vector<std::string>& tokens) {
-  // Kept plain, apart from the streaming joiner, so that each can be checked against the other.
-  std::vector<std::string> lines;
-  std::vector<std::string> pending;
-  int state = 0;
-  for (const std::string& token : tokens) {
-    const int to = automaton.FindTokenTransition(state, token);
-    if (to == MultiWordAutomaton::kNoState) {
-      lines.insert(lines.end(), pending.begin(), pending.end());
-      pending.clear();
-      lines.push_back(token);
-      state = 0;
-      continue;
-    }
-    pending.push_back(token);
-    state = to;
-    if (const std::optional<std::string_view> annotation = automaton.FindFinal(to)) {
-      std::string line = pending.front();
-      for (std::size_t i = 1; i < pending.size(); ++i)
-        line += " " + pending[i];
-      lines.push_back(line + "\t" + std::string(*annotation));
-      pending.clear();
-      state = 0;
-    }
-  }
-  lines.insert(lines.end(), pending.begin(), pending.end());
-  return lines;
-}
-
 }  // namespace tokenizer

@@ -2,9 +2,7 @@
 // spaces, a TAB and the annotation. Every other token passes unchanged, in order.
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "tokenizer/line_output.h"
 #include "tokenizer/multi_words.h"
@@ -27,9 +25,5 @@ class MultiWordJoiner final : public StringSink {
   LineOutput& lines_;
   int state_ = 0;
 };
-
-// The same for a whole list of tokens.
-std::vector<std::string> JoinMultiWords(const MultiWordAutomaton& automaton,
-                                        const std::vector<std::string>& tokens);
 
 }  // namespace tokenizer

@@ -193,6 +193,15 @@ const TextSet& EnglishTextSet() {
                   "Text %1 is not valid UTF-8 at byte offset %2; such bytes are passed on "
                   "unchanged.",
               .MoreBadLinesMsg = "Further bad lines in options file ignored: ",
+              .UnpassableMsg = "The %1 cannot be passed to the engine, because it contains a "
+                               "double quote, a line end or a NUL byte: %2",
+              .EosTagNoun = "end-of-sentence tag",
+              .AuxLexNameNoun = "auxiliary lexicon file name",
+              .ListNameNoun = "list file name",
+              .InputNameNoun = "input file name",
+              .OutputNameNoun = "output file name",
+              .ParameterNameNoun = "parameter file name",
+              .OwnOutputNameNoun = "own program's output file name",
           },
   });
   return text_set;

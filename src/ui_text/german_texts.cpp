@@ -222,6 +222,15 @@ const TextSet& GermanTextSet() {
                   "Text %1 ist an Byte-Position %2 kein gültiges UTF-8; solche Bytes werden "
                   "unverändert weitergegeben.",
               .MoreBadLinesMsg = "Weitere fehlerhafte Zeilen in Optionsdatei ignoriert: ",
+              .UnpassableMsg = "%1 kann dem Tagger nicht übergeben werden, denn darin steht ein "
+                               "doppeltes Anführungszeichen, ein Zeilenende oder ein NUL-Byte: %2",
+              .EosTagNoun = "Das Satzende-Tag",
+              .AuxLexNameNoun = "Der Name des Hilfslexikons",
+              .ListNameNoun = "Der Name der Listendatei",
+              .InputNameNoun = "Der Name der Eingabedatei",
+              .OutputNameNoun = "Der Name der Ausgabedatei",
+              .ParameterNameNoun = "Der Name der Parameterdatei",
+              .OwnOutputNameNoun = "Der Name der Ausgabedatei des eigenen Programms",
           },
   });
   return text_set;

@@ -57,11 +57,21 @@ struct NamedTexts {
   // "%1" stands for the input file's name, "%2" for the byte offset.
   std::string NotUtf8Msg;
   std::string MoreBadLinesMsg;
+  // The refusal of a name or text that no quoting passes to a program: "%1" stands for what it
+  // is (one of the nouns below), "%2" for the value up to its first NUL byte.
+  std::string UnpassableMsg;
+  std::string EosTagNoun;
+  std::string AuxLexNameNoun;
+  std::string ListNameNoun;
+  std::string InputNameNoun;
+  std::string OutputNameNoun;
+  std::string ParameterNameNoun;
+  std::string OwnOutputNameNoun;
 };
 
 using NamedTextField = std::pair<std::string_view, std::string NamedTexts::*>;
 // Every named text with its name, in the order of the struct.
-extern const std::array<NamedTextField, 43> kNamedTextFields;
+extern const std::array<NamedTextField, 51> kNamedTextFields;
 
 // Texts keyed by the name of the control they belong to.
 using ControlTexts = std::vector<std::pair<std::string, std::string>>;

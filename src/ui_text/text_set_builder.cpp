@@ -4,7 +4,7 @@
 
 namespace ui_text {
 
-const std::array<NamedTextField, 43> kNamedTextFields = {{
+const std::array<NamedTextField, 51> kNamedTextFields = {{
     {"VerifiedMsg", &NamedTexts::VerifiedMsg},
     {"LtInTagMsg", &NamedTexts::LtInTagMsg},
     {"GtOutsideTagMsg", &NamedTexts::GtOutsideTagMsg},
@@ -48,6 +48,14 @@ const std::array<NamedTextField, 43> kNamedTextFields = {{
     {"ConsoleCodePagePart", &NamedTexts::ConsoleCodePagePart},
     {"NotUtf8Msg", &NamedTexts::NotUtf8Msg},
     {"MoreBadLinesMsg", &NamedTexts::MoreBadLinesMsg},
+    {"UnpassableMsg", &NamedTexts::UnpassableMsg},
+    {"EosTagNoun", &NamedTexts::EosTagNoun},
+    {"AuxLexNameNoun", &NamedTexts::AuxLexNameNoun},
+    {"ListNameNoun", &NamedTexts::ListNameNoun},
+    {"InputNameNoun", &NamedTexts::InputNameNoun},
+    {"OutputNameNoun", &NamedTexts::OutputNameNoun},
+    {"ParameterNameNoun", &NamedTexts::ParameterNameNoun},
+    {"OwnOutputNameNoun", &NamedTexts::OwnOutputNameNoun},
 }};
 
 TextSet BuildTextSet(TextSet texts) {

@@ -1,34 +1,35 @@
 #include <windows.h>
 
+#include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "utils/files.h"
 #include "utils/files_platform.h"
 #include "utils/system_message_win32.h"
+#include "utils/win32/unique_handle.h"
 
 namespace utils {
 namespace {
+
+using win32::UniqueHandle;
 
 [[noreturn]] void ThrowFileError(std::string_view verb, const std::string& name) {
   throw std::runtime_error(platform::FileErrorText(verb, name));
 }
 
-HANDLE OpenForReading(const std::string& name) {
-  return ::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+UniqueHandle OpenForReading(const std::string& name) {
+  return UniqueHandle(::CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 // The volume and index that tell one file from every other; false when it cannot be opened.
 bool IdentityOf(const std::string& name, BY_HANDLE_FILE_INFORMATION& information) {
   // No access rights are needed to ask for the identity, so a file open elsewhere still answers.
-  const HANDLE handle =
+  const UniqueHandle handle(
       ::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE)
-    return false;
-  const BOOL known = ::GetFileInformationByHandle(handle, &information);
-  ::CloseHandle(handle);
-  return known != 0;
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  return handle.Valid() && ::GetFileInformationByHandle(handle.Get(), &information) != 0;
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ bool IdentityOf(const std::string& name, BY_HANDLE_FILE_INFORMATION& information
 namespace platform {
 
 struct OpenFile {
-  HANDLE handle;
+  UniqueHandle handle;
 };
 
 std::string FileErrorText(std::string_view verb, const std::string& name) {
@@ -45,18 +46,18 @@ std::string FileErrorText(std::string_view verb, const std::string& name) {
 }
 
 OpenFile* CreateForWriting(const std::string& name, const std::string& reported_name) {
-  const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE)
+  UniqueHandle handle(::CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!handle.Valid())
     ThrowFileError("create", reported_name);
-  return new OpenFile{handle};
+  return new OpenFile{std::move(handle)};
 }
 
 void WriteAll(OpenFile& file, std::string_view bytes, const std::string& name) {
   while (!bytes.empty()) {
     const DWORD piece = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
-    if (!::WriteFile(file.handle, bytes.data(), piece, &written, nullptr)) {
+    if (!::WriteFile(file.handle.Get(), bytes.data(), piece, &written, nullptr)) {
       ThrowFileError("write", name);
     }
     bytes.remove_prefix(written);
@@ -64,14 +65,12 @@ void WriteAll(OpenFile& file, std::string_view bytes, const std::string& name) {
 }
 
 void CloseChecked(OpenFile* file, const std::string& name) {
-  const BOOL closed = ::CloseHandle(file->handle);
-  delete file;
-  if (!closed)
+  const std::unique_ptr<OpenFile> owned(file);
+  if (!owned->handle.Close())
     ThrowFileError("write", name);
 }
 
 void CloseQuietly(OpenFile* file) {
-  ::CloseHandle(file->handle);
   delete file;
 }
 
@@ -88,12 +87,12 @@ std::string LinkTarget(const std::string& name) {
 }
 
 bool IsDevice(const std::string& name) {
-  const HANDLE handle = ::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-  if (handle == INVALID_HANDLE_VALUE)
+  const UniqueHandle handle(::CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                          nullptr));
+  if (!handle.Valid())
     return false;
-  const DWORD type = ::GetFileType(handle);
-  ::CloseHandle(handle);
+  const DWORD type = ::GetFileType(handle.Get());
   return type == FILE_TYPE_CHAR || type == FILE_TYPE_PIPE;
 }
 
@@ -128,36 +127,31 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 std::string ReadWholeFile(const std::string& name, std::size_t spare, bool spare_half) {
-  const HANDLE handle = OpenForReading(name);
-  if (handle == INVALID_HANDLE_VALUE)
+  const UniqueHandle handle = OpenForReading(name);
+  if (!handle.Valid())
     ThrowFileError("open", name);
   std::string bytes;
   LARGE_INTEGER size{};
-  if (::GetFileSizeEx(handle, &size) && size.QuadPart > 0) {
+  if (::GetFileSizeEx(handle.Get(), &size) && size.QuadPart > 0) {
     const auto file_size = static_cast<std::size_t>(size.QuadPart);
     bytes.reserve(file_size + spare + (spare_half ? file_size / 2 : 0));
   }
   char chunk[1 << 16];
   for (;;) {
     DWORD count = 0;
-    if (!::ReadFile(handle, chunk, sizeof chunk, &count, nullptr)) {
-      const DWORD read_error = ::GetLastError();
-      ::CloseHandle(handle);
-      ::SetLastError(read_error);
+    if (!::ReadFile(handle.Get(), chunk, sizeof chunk, &count, nullptr))
       ThrowFileError("read", name);
-    }
     if (count == 0)
       break;
     bytes.append(chunk, count);
   }
-  ::CloseHandle(handle);
   return bytes;
 }
 
 bool CreateNewFile(const std::string& name) {
-  const HANDLE handle = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-  return handle != INVALID_HANDLE_VALUE && ::CloseHandle(handle) != 0;
+  UniqueHandle handle(::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  return handle.Valid() && handle.Close();
 }
 
 void DeleteFileQuietly(const std::string& name) {

@@ -36,6 +36,14 @@ class InterplayTest : public FormTest {
     return states;
   }
 
+  // Picks another task and the same task again, which sets every control's state afresh from
+  // the choices and the language files found now.
+  static void ReviewStates(TVandrelForm& form) {
+    const int task = form.TaskRadioGroup.ItemIndex();
+    form.TaskRadioGroup.SetItemIndex(task == 0 ? 1 : 0);
+    form.TaskRadioGroup.SetItemIndex(task);
+  }
+
   std::vector<const widgets::Control*> TokenizationOptions() {
     TVandrelForm& form = Form();
     return {&form.AbbrevsCheckBox,     &form.MultiWordCheckBox, &form.DetachCliticsCheckBox,
@@ -74,13 +82,15 @@ TEST_F(InterplayTest, TheLanguageFilesAreLookedForAfreshForTheSelectedLanguage) 
   EXPECT_FALSE(form.AbbrevsCheckBox.Enabled());
   EXPECT_FALSE(form.MultiWordCheckBox.Enabled());
   utils::WriteWholeFile(LibFile("german-abbreviations"), "usw.\r\n");
-  form.UpdateControlStates();
+  form.LangRadioGroup.ClickItem(0);
+  form.LangRadioGroup.ClickItem(2);
   EXPECT_TRUE(form.AbbrevsCheckBox.Enabled());
   EXPECT_FALSE(form.MultiWordCheckBox.Enabled());
   form.LangRadioGroup.ClickItem(0);
   EXPECT_TRUE(form.MultiWordCheckBox.Enabled());
   utils::DeleteFileQuietly(LibFile("english-mwls"));
-  form.UpdateControlStates();
+  form.LangRadioGroup.ClickItem(2);
+  form.LangRadioGroup.ClickItem(0);
   EXPECT_FALSE(form.MultiWordCheckBox.Enabled());
   EXPECT_TRUE(form.MultiWordCheckBox.Checked());  // a disabled option keeps its check
 }
@@ -176,7 +186,7 @@ TEST_F(InterplayTest, EditingTheNewLanguageNameCountsAtOnceButTheFileBoxesFollow
   form.OtherLangEdit.LeaveFocus();
   EXPECT_EQ(form.LanguageName, "english");
   EXPECT_FALSE(form.AbbrevsCheckBox.Enabled());
-  form.UpdateControlStates();
+  ReviewStates(form);
   EXPECT_TRUE(form.AbbrevsCheckBox.Enabled());
 }
 
@@ -188,7 +198,6 @@ TEST_F(InterplayTest, PairwiseModeForcesNoTokenizationAndGivesTheChoiceBack) {
     buttons[number - 1]->Click();
     form.FilesCheckBox.Click();
     EXPECT_TRUE(form.TokRadioButton1.Checked()) << number;
-    EXPECT_EQ(form.SavedTokChoice, number);
     for (const widgets::RadioButton* button : buttons)
       EXPECT_FALSE(button->Enabled());
     for (const widgets::Control* option : TokenizationOptions()) {
@@ -219,14 +228,21 @@ TEST_F(InterplayTest, PairwiseModeForcesNoTokenizationAndGivesTheChoiceBack) {
 
 TEST_F(InterplayTest, RestoringWithNothingSavedChangesNoButton) {
   TVandrelForm& form = StartEnglish();
-  EXPECT_EQ(form.SavedTokChoice, 0);
-  form.RestoreTokChoice();
-  EXPECT_TRUE(form.TokRadioButton2.Checked());
-  form.TokRadioButton1.SetChecked(false);
   form.TokRadioButton2.SetChecked(false);
-  form.SavedTokChoice = 3;
-  form.SaveTokChoice();
-  EXPECT_EQ(form.SavedTokChoice, 3);  // nothing checked: the value stays
+  form.FilesCheckBox.Click();  // nothing checked: nothing saved
+  EXPECT_TRUE(form.TokRadioButton1.Checked());
+  form.FilesCheckBox.Click();
+  EXPECT_TRUE(form.TokRadioButton1.Checked());
+  EXPECT_FALSE(form.TokRadioButton2.Checked());
+
+  form.TokRadioButton3.Click();
+  form.FilesCheckBox.Click();
+  form.FilesCheckBox.Click();
+  form.TokRadioButton3.SetChecked(false);
+  form.FilesCheckBox.Click();  // nothing checked: the saved choice stays
+  form.FilesCheckBox.Click();
+  EXPECT_TRUE(form.TokRadioButton3.Checked());
+  EXPECT_FALSE(form.TokRadioButton1.Checked());
 }
 
 TEST_F(InterplayTest, ATreeTaskDisablesEveryTaggingChoiceAndTagTextRestoresThem) {
@@ -354,7 +370,7 @@ TEST_F(InterplayTest, EveryUserActionLeavesTheStatesThatTheUpdateWouldSet) {
     if (form.CodingRadioGroup.Focused())
       continue;  // its choice counts when focus leaves
     const std::string after_action = States();
-    form.UpdateControlStates();
+    ReviewStates(form);
     ASSERT_EQ(after_action, States()) << "step " << step;
   }
 }

@@ -61,18 +61,36 @@ Snapshot Take(TVandrelForm& form) {
   return snapshot;
 }
 
-TEST_F(FormTest, EveryTextOfTheSetsBelongsToAControlOfTheWindow) {
+TEST_F(FormTest, EachLanguageShowsTheCaptionsAndHintsOfItsSet) {
   InstallEnglish();
   TVandrelForm& form = Start();
-  std::vector<std::string> names;
-  std::function<void(widgets::Control&)> walk = [&](widgets::Control& control) {
-    names.push_back(control.Name());
-    for (widgets::Control* child : control.Children())
+  std::map<std::string, const widgets::Control*> controls;
+  std::function<void(const widgets::Control&)> walk = [&](const widgets::Control& control) {
+    controls[control.Name()] = &control;
+    for (const widgets::Control* child : control.Children())
       walk(*child);
   };
   walk(form);
-  for (const auto& [name, caption] : ui_text::EnglishTextSet().captions) {
-    EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+  for (bool german : {false, true}) {
+    if (german)
+      form.GermanImage.Click();
+    const ui_text::TextSet& text_set =
+        german ? ui_text::GermanTextSet() : ui_text::EnglishTextSet();
+    std::map<std::string, std::string> captions(text_set.captions.begin(), text_set.captions.end());
+    EXPECT_EQ(captions.size(), text_set.captions.size());  // each control once
+    for (const auto& [name, caption] : captions)
+      EXPECT_TRUE(controls.contains(name)) << name;
+    captions["SignatureLabel"] = text_set.credits;
+    for (const auto& [name, control] : controls) {
+      if (control == &form)
+        continue;  // the window caption is the same in both languages
+      const auto caption = captions.find(name);
+      EXPECT_EQ(control->Caption(), caption == captions.end() ? "" : caption->second) << name;
+    }
+    for (const auto& [name, hint] : text_set.hints) {
+      ASSERT_TRUE(controls.contains(name)) << name;
+      EXPECT_EQ(controls[name]->Hint(), hint) << name;
+    }
   }
 }
 
@@ -95,7 +113,7 @@ TEST_F(FormTest, OnlyTheListedControlsHaveHints) {
       &form.VerifyButton,        &form.RunButton,          &form.ExitButton};
   for (bool german : {false, true}) {
     if (german)
-      form.GermanImageClick();
+      form.GermanImage.Click();
     std::function<void(const widgets::Control&)> check = [&](const widgets::Control& control) {
       const bool listed = std::find(hinted.begin(), hinted.end(), &control) != hinted.end();
       EXPECT_EQ(!control.Hint().empty(), listed) << control.Name();
@@ -149,9 +167,9 @@ TEST_F(FormTest, ASwitchRunsNoHandler) {
   TVandrelForm& form = Start();
   form.ProbFactorEdit.SetText("x");
   desktop.messages.clear();
-  form.GermanImageClick();
-  form.GermanImageClick();
-  form.EnglishImageClick();
+  form.GermanImage.Click();
+  form.GermanImage.Click();
+  form.EnglishImage.Click();
   EXPECT_TRUE(desktop.messages.empty());
 }
 

@@ -286,7 +286,8 @@ TEST_F(OptionsFileTest, LineOrderMatters) {
   form.TokRadioButton3.Click();
   Load("IONames=Y\r\n");
   EXPECT_TRUE(form.TokRadioButton1.Checked());
-  EXPECT_EQ(form.SavedTokChoice, 3);
+  form.FilesCheckBox.Click();  // gives the saved choice back
+  EXPECT_TRUE(form.TokRadioButton3.Checked());
   Load("IONames=N\r\nTokChoice=built-in\r\n");
   EXPECT_TRUE(form.TokRadioButton2.Checked());
   form.UnknownCheckBox.Click();

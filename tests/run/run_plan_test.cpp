@@ -219,7 +219,7 @@ TEST_P(RunPlanTable, NamesEveryStepAndFile) {
   if (c.adjust)
     c.adjust(choices);
 
-  const RunPlan plan = PlanRun(choices, kTools);
+  const RunPlan plan = PlanRun(choices, kTools, ui_text::EnglishTextSet().named);
   EXPECT_EQ(plan.work_folder, c.work_folder);
   EXPECT_EQ(plan.own_program_command_line, c.own_program_command_line);
   EXPECT_EQ(plan.tokenizer_input, c.tokenizer_input);
@@ -252,7 +252,7 @@ TEST(RunPlan, RefusesAnArgumentThatNoQuotingPassesThrough) {
   for (const Tokenization tokenization : {Tokenization::None, Tokenization::OwnProgram}) {
     choices.tokenization = tokenization;
     try {
-      PlanRun(choices, kTools);
+      PlanRun(choices, kTools, ui_text::EnglishTextSet().named);
       ADD_FAILURE() << "no refusal";
     } catch (const std::runtime_error& error) {
       EXPECT_NE(std::string(error.what()).find("input file name"), std::string::npos);

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "tokenizer/multi_word_joiner.h"
+#include "support/plain_multi_word_joiner.h"
 #include "utils/cp1252.h"
 
 namespace tokenizer {
@@ -19,6 +19,7 @@ void PrintTo(const MultiWordFinal& f, std::ostream* out) {
 
 namespace {
 
+using test_support::JoinMultiWords;
 using Transitions = std::vector<MultiWordTransition>;
 using Finals = std::vector<MultiWordFinal>;
 

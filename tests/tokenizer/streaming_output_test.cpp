@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/plain_multi_word_joiner.h"
 #include "tokenizer/hash_filters.h"
 #include "tokenizer/line_output.h"
 #include "tokenizer/multi_word_joiner.h"
@@ -12,6 +13,8 @@
 
 namespace tokenizer {
 namespace {
+
+using test_support::JoinMultiWords;
 
 struct Collected {
   std::string bytes;

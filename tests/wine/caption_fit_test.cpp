@@ -260,7 +260,7 @@ TEST(CaptionFit, EveryTextIsWholeAndUncoveredAtEachDpiInBothLanguages) {
         << "hints wrap at a width scaled like the layout";
     for (const char* language : {"english", "german"}) {
       if (std::string(language) == "german")
-        form.GermanImageClick();
+        form.GermanImage.Click();
       Pump(&view, 100);
       EXPECT_EQ(CaptionLayout(view, form).Faults(), "") << language << " at " << dpi << " DPI";
       SaveScreenshot(view.Handle(), dpi == 96 ? "window-" + std::string(language) + ".bmp"

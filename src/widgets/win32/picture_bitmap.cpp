@@ -4,9 +4,9 @@
 
 namespace widgets::win32 {
 
-HBITMAP MakePictureBitmap(const RgbPicture& picture, int width, int height) {
+UniqueBitmap MakePictureBitmap(const RgbPicture& picture, int width, int height) {
   if (width <= 0 || height <= 0 || picture.width <= 0 || picture.height <= 0)
-    return nullptr;
+    return {};
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -15,9 +15,9 @@ HBITMAP MakePictureBitmap(const RgbPicture& picture, int width, int height) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap == nullptr)
-    return nullptr;
+  UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap)
+    return {};
   const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
   auto* rows = static_cast<unsigned char*>(bits);
   for (int y = 0; y < height; ++y) {

@@ -7,6 +7,7 @@
 
 #include "utils/paths.h"
 #include "utils/system_message_win32.h"
+#include "utils/win32/unique_handle.h"
 #include "widgets/win32/file_dialog.h"
 
 namespace widgets::win32 {
@@ -88,9 +89,9 @@ void Win32Desktop::RunCommand(const std::string& command_line, const std::string
     throw std::runtime_error(
         CreateProcessErrorText(error, utils::SystemMessage(error), command_line.size()));
   }
-  ::CloseHandle(process.hThread);
-  WaitForProcess(process.hProcess);
-  ::CloseHandle(process.hProcess);
+  const utils::win32::UniqueHandle thread(process.hThread);
+  const utils::win32::UniqueHandle program(process.hProcess);
+  WaitForProcess(program.Get());
 }
 
 // While the program runs, the window keeps painting and answering the system, so that it is

@@ -5,6 +5,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "utils/system_message_win32.h"
 #include "widgets/edit.h"
@@ -70,9 +71,9 @@ Win32View::Win32View(Window& window, Win32Desktop& desktop, int dpi)
     throw std::runtime_error("The main window cannot be created: " +
                              utils::SystemMessage(::GetLastError()));
   }
-  font_ = ::CreateFontA(Scale(kFontHeight, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+  font_ = UniqueFont(::CreateFontA(Scale(kFontHeight, dpi_), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                   FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
   for (Control* child : window.Children())
     CreateNatives(*child);
   ArrangeZOrder();
@@ -93,10 +94,7 @@ Win32View::~Win32View() {
     main_ = nullptr;
     ::DestroyWindow(main);
   }
-  for (HBITMAP bitmap : bitmaps_)
-    ::DeleteObject(bitmap);
-  if (font_ != nullptr)
-    ::DeleteObject(font_);
+  // The font and the bitmaps are deleted after this body, once the controls showing them are gone.
 }
 
 void Win32View::Show(int show_command) {
@@ -184,7 +182,7 @@ void Win32View::AddNative(Control& control, int item, const char* window_class, 
     throw std::runtime_error("The control " + control.Name() +
                              " cannot be created: " + utils::SystemMessage(::GetLastError()));
   }
-  ::SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  ::SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   ::SetWindowSubclass(handle, &ControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   first_native_.emplace(&control, natives_.size());
   const Colour colour = control.GetKind() == Kind::Edit
@@ -210,11 +208,12 @@ void Win32View::ShowPicture(const Native& native) {
     return;
   RECT area{};
   ::GetClientRect(native.handle, &area);
-  HBITMAP bitmap = MakePictureBitmap(*picture, area.right, area.bottom);
-  if (bitmap == nullptr)
+  UniqueBitmap bitmap = MakePictureBitmap(*picture, area.right, area.bottom);
+  if (!bitmap)
     return;
-  bitmaps_.push_back(bitmap);
-  ::SendMessageA(native.handle, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+  bitmaps_.push_back(std::move(bitmap));
+  ::SendMessageA(native.handle, STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(bitmaps_.back().Get()));
 }
 
 Win32View::Native* Win32View::Find(HWND handle) {

@@ -20,6 +20,7 @@
 #include "widgets/radio_group.h"
 #include "widgets/win32/event_loop.h"
 #include "widgets/win32/tooltips.h"
+#include "widgets/win32/unique_gdi_object.h"
 #include "widgets/win32/win32_desktop.h"
 #include "widgets/window.h"
 
@@ -112,10 +113,10 @@ class Win32View final : public ControlObserver, public MainWindow {
   Win32Desktop& desktop_;
   int dpi_;
   HWND main_ = nullptr;
-  HFONT font_ = nullptr;
+  UniqueFont font_;
   std::vector<Native> natives_;
   std::map<const Control*, std::size_t> first_native_;
-  std::vector<HBITMAP> bitmaps_;
+  std::vector<UniqueBitmap> bitmaps_;
   std::unique_ptr<Tooltips> tooltips_;
   bool ready_ = false;
   // Set while the view itself moves the focus: a radio button that gains the focus that way

@@ -37,7 +37,7 @@ void Win32View::Sync(Control& control) {
 // The width the static control needs to draw the whole caption on one line.
 void Win32View::FitToCaption(HWND label, const std::string& caption) {
   HDC dc = ::GetDC(label);
-  HGDIOBJ previous = ::SelectObject(dc, font_);
+  HGDIOBJ previous = ::SelectObject(dc, font_.Get());
   RECT extent{};
   ::DrawTextA(dc, caption.c_str(), -1, &extent, DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
   ::SelectObject(dc, previous);
