@@ -20,20 +20,29 @@ void TVandrelForm::FilesCheckBoxClick() {
   UpdateControlStates();
 }
 
-void TVandrelForm::SaveTokChoice() {
+std::array<widgets::RadioButton*, 4> TVandrelForm::TokenizerButtons() {
+  return {&TokRadioButton1, &TokRadioButton2, &TokRadioButton3, &TokRadioButton4};
+}
+
+std::optional<run::Tokenization> TVandrelForm::CheckedTokenization() const {
   const widgets::RadioButton* buttons[] = {&TokRadioButton1, &TokRadioButton2, &TokRadioButton3,
                                            &TokRadioButton4};
-  for (int number = 1; number <= 4; ++number) {
-    if (buttons[number - 1]->Checked())
-      SavedTokChoice = number;
+  for (std::size_t i = 0; i < std::size(buttons); ++i) {
+    if (buttons[i]->Checked())
+      return static_cast<run::Tokenization>(i);
   }
+  return std::nullopt;
+}
+
+// With no button checked the earlier saved choice stays.
+void TVandrelForm::SaveTokChoice() {
+  if (const auto checked = CheckedTokenization())
+    SavedTokChoice = checked;
 }
 
 void TVandrelForm::RestoreTokChoice() {
-  widgets::RadioButton* buttons[] = {&TokRadioButton1, &TokRadioButton2, &TokRadioButton3,
-                                     &TokRadioButton4};
-  if (SavedTokChoice >= 1 && SavedTokChoice <= 4)
-    buttons[SavedTokChoice - 1]->SetChecked(true);
+  if (SavedTokChoice)
+    TokenizerButtons()[static_cast<std::size_t>(*SavedTokChoice)]->SetChecked(true);
 }
 
 void TVandrelForm::TokRadioButton1Click() {

@@ -55,9 +55,7 @@ options_file::OptionTable TVandrelForm::BuildOptionTable() {
       {"ReadSGML", yes_no(SGMLCheckBox)},
       {"ReadEOS", yes_no(EOSCheckBox)},
       {"ReadEOSTag", text(EOSEdit)},
-      {"TokChoice",
-       std::make_unique<options_file::TokChoiceBinding>(std::array<widgets::RadioButton*, 4>{
-           &TokRadioButton1, &TokRadioButton2, &TokRadioButton3, &TokRadioButton4})},
+      {"TokChoice", std::make_unique<options_file::TokChoiceBinding>(TokenizerButtons())},
       {"OwnProgram", text(OwnProgramEdit)},
       {"TokAbbrevs", yes_no(AbbrevsCheckBox)},
       {"TokMultiW", yes_no(MultiWordCheckBox)},

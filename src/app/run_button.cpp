@@ -70,15 +70,7 @@ run::RunChoices TVandrelForm::RunChoices() const {
   choices.output_name = utils::AbsoluteName(OutputEdit.Text());
   choices.pairwise = InEffect(FilesCheckBox);
   // Only the checked state of the tokenizer buttons counts.
-  if (TokRadioButton4.Checked()) {
-    choices.tokenization = run::Tokenization::OwnProgramThenBuiltIn;
-  } else if (TokRadioButton3.Checked()) {
-    choices.tokenization = run::Tokenization::OwnProgram;
-  } else if (TokRadioButton2.Checked()) {
-    choices.tokenization = run::Tokenization::BuiltIn;
-  } else {
-    choices.tokenization = run::Tokenization::None;
-  }
+  choices.tokenization = CheckedTokenization().value_or(run::Tokenization::None);
   choices.own_program_command = run::WithAbsoluteProgram(OwnProgramEdit.Text());
   choices.flags = EngineFlagChoices();
   choices.decimal_separator = desktop_.DecimalSeparator();

@@ -3,6 +3,7 @@
 // or the few controls they work on.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -125,6 +126,9 @@ class TVandrelForm : public widgets::Window {
   void FilesCheckBoxClick();
   void SaveTokChoice();
   void RestoreTokChoice();
+  // The tokenizer buttons in the order of run::Tokenization, and the one that is checked.
+  std::array<widgets::RadioButton*, 4> TokenizerButtons();
+  std::optional<run::Tokenization> CheckedTokenization() const;
   void TokRadioButton1Click();
   void TokRadioButton2Click();
   void TokRadioButton3Click();
@@ -177,9 +181,9 @@ class TVandrelForm : public widgets::Window {
   std::string BatchFileText(const run::RunPlan& plan);
   run::InstallationFolders Folders() const;
 
-  // The tokenizer choice (1 to 4) that pairwise mode gives back when it is switched off; 0 while
+  // The tokenizer choice that pairwise mode gives back when it is switched off; nothing while
   // none was saved.
-  int SavedTokChoice = 0;
+  std::optional<run::Tokenization> SavedTokChoice;
   widgets::Desktop& desktop_;
   std::string program_path_;
   options_file::OptionTable option_table_;
