@@ -1,10 +1,12 @@
 // Reads arbitrary bytes as an abbreviations file and as a multi-word file, and checks the
-// indexed look-ups against plain scans of the entries in creation order.
+// indexed look-ups against plain scans of the entries and lines.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fuzz_checks.h"
 #include "tokenizer/abbreviations.h"
@@ -15,28 +17,51 @@ namespace {
 
 using namespace tokenizer;
 
-int ScanTransitions(const MultiWordAutomaton& automaton, int state, std::string_view word) {
-  for (const MultiWordTransition& transition : automaton.Transitions()) {
-    if (transition.from == state && transition.word == word)
-      return transition.to;
+struct Line {
+  std::vector<std::string> words;
+  std::string annotation;
+};
+
+// The lines of a multi-word file that have words, read plainly: lines end at CR LF, CR or LF,
+// 0x1A ends the file, words are separated by spaces up to the first TAB.
+std::vector<Line> ScanLines(std::string_view bytes) {
+  bytes = bytes.substr(0, bytes.find('\x1A'));
+  std::vector<Line> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos)
+      end = bytes.size();
+    const std::string_view text = bytes.substr(start, end - start);
+    start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+    const std::size_t tab = text.find('\t');
+    Line line{{}, tab == std::string_view::npos ? "" : std::string(text.substr(tab + 1))};
+    for (std::size_t from = 0; from < std::min(tab, text.size());) {
+      const std::size_t stop = std::min(text.find(' ', from), std::min(tab, text.size()));
+      if (stop > from)
+        line.words.emplace_back(text.substr(from, stop - from));
+      from = stop + 1;
+    }
+    if (!line.words.empty())
+      lines.push_back(line);
   }
-  return MultiWordAutomaton::kNoState;
+  return lines;
 }
 
-int ScanTokenTransition(const MultiWordAutomaton& automaton, int state, std::string_view token) {
-  int to = ScanTransitions(automaton, state, token);
-  const std::string lower = utils::LowerCase(token);
-  if (to == MultiWordAutomaton::kNoState)
-    to = ScanTransitions(automaton, state, lower);
-  if (to == MultiWordAutomaton::kNoState && !token.empty())
-    to = ScanTransitions(automaton, state, utils::ToUpperCp1252(token[0]) + lower.substr(1));
-  return to;
+bool BeginsALine(const std::vector<Line>& lines, const std::vector<std::string>& words) {
+  for (const Line& line : lines) {
+    if (line.words.size() >= words.size() &&
+        std::equal(words.begin(), words.end(), line.words.begin()))
+      return true;
+  }
+  return false;
 }
 
-std::optional<std::string_view> ScanFinals(const MultiWordAutomaton& automaton, int state) {
-  for (const MultiWordFinal& final_entry : automaton.Finals()) {
-    if (final_entry.state == state)
-      return final_entry.annotation;
+std::optional<std::string_view> FirstLineOf(const std::vector<Line>& lines,
+                                            const std::vector<std::string>& words) {
+  for (const Line& line : lines) {
+    if (line.words == words)
+      return line.annotation;
   }
   return std::nullopt;
 }
@@ -67,27 +92,44 @@ void CheckAbbreviations(std::string_view bytes) {
   }
 }
 
+// Walks the path of every line and checks each state against a scan of the lines: what the
+// state ends, and where each form of a token leads from it.
 void CheckMultiWords(std::string_view bytes) {
   const MultiWordAutomaton automaton = ReadMultiWordFile(bytes);
-  const auto& transitions = automaton.Transitions();
-  for (std::size_t k = 0; k < transitions.size(); ++k) {
-    const MultiWordTransition& transition = transitions[k];
-    fuzz::Check(transition.to == static_cast<int>(k) + 1, "transition k leads to state k + 1");
-    fuzz::Check(automaton.FindTransition(transition.from, transition.word) == transition.to,
-                "every transition is found");
-    for (const std::string& form : {utils::LowerCase(transition.word),
-                                    utils::UpperCase(transition.word), transition.word + "x"}) {
-      fuzz::Check(automaton.FindTransition(transition.from, form) ==
-                      ScanTransitions(automaton, transition.from, form),
-                  "transition look-up equals a scan");
-      fuzz::Check(automaton.FindTokenTransition(transition.from, form) ==
-                      ScanTokenTransition(automaton, transition.from, form),
-                  "token look-up equals the three scans");
+  const std::vector<Line> lines = ScanLines(bytes);
+  fuzz::Check(automaton.Empty() == lines.empty(), "empty exactly without words");
+  for (const Line& line : lines) {
+    int state = 0;
+    std::vector<std::string> path;
+    for (const std::string& word : line.words) {
+      for (const std::string& token :
+           {utils::LowerCase(word), utils::UpperCase(word), word + "x"}) {
+        const std::string lower = utils::LowerCase(token);
+        int expected = MultiWordAutomaton::kNoState;
+        for (const std::string& form :
+             {token, lower, utils::ToUpperCp1252(token[0]) + lower.substr(1)}) {
+          path.push_back(form);
+          const bool goes_on = BeginsALine(lines, path);
+          path.pop_back();
+          if (goes_on) {
+            expected = automaton.FindTransition(state, form);
+            fuzz::Check(expected != MultiWordAutomaton::kNoState, "every listed way on is found");
+            break;
+          }
+        }
+        fuzz::Check(automaton.FindTokenTransition(state, token) == expected,
+                    "token look-up equals the three scans");
+      }
+      state = automaton.FindTransition(state, word);
+      path.push_back(word);
+      fuzz::Check(state != MultiWordAutomaton::kNoState, "every line's path is found");
+      const std::optional<std::string_view> annotation = FirstLineOf(lines, path);
+      fuzz::Check(automaton.FindFinal(state) == annotation, "a state ends the first line of it");
+      // Joining never goes on past the end of a shorter line.
+      if (annotation)
+        break;
     }
   }
-  for (int state = 0; state <= static_cast<int>(transitions.size()) + 1; ++state)
-    fuzz::Check(automaton.FindFinal(state) == ScanFinals(automaton, state),
-                "final look-up equals a scan");
 }
 
 }  // namespace

@@ -14,16 +14,17 @@ AbbreviationList::AbbreviationList(std::vector<std::string> entries)
   for (const std::string& entry : entries_) {
     // A repeated entry, or another case form of one, changes nothing: it is filed once.
     const FoldedKey key(entry);
-    if (index_.Find(0, key) != nullptr)
+    if (index_.Find(filed_words_, 0, key) != nullptr)
       continue;
-    index_.Add(0, key, FoldedIndex::kNone);
+    filed_words_ += entry;
+    index_.Add(filed_words_, 0, key, filed_words_.size());
     members.push_back({0, SketchOf(entry)});
   }
   filter_ = HashFilters(1, members);
 }
 
 bool AbbreviationList::IndexHolds(std::string_view word) const {
-  return index_.Find(0, FoldedKey(word)) != nullptr;
+  return index_.Find(filed_words_, 0, FoldedKey(word)) != nullptr;
 }
 
 std::vector<std::string> ReadAbbreviationEntries(std::string_view file_bytes) {

@@ -27,6 +27,7 @@ class AbbreviationList {
   bool IndexHolds(std::string_view word) const;
 
   std::vector<std::string> entries_;
+  std::string filed_words_;  // each entry filed in the index, once, one after another
   FoldedIndex index_;
   HashFilters filter_;
 };

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "tokenizer/character_segmenter.h"
 #include "tokenizer/hash_filters.h"
@@ -24,32 +23,24 @@ class CharacterJoiner final : public CharacterSink {
   void Finish();
 
  private:
-  static std::uint64_t KeyOf(int state, std::uint64_t caseless_hash) {
-    return caseless_hash ^ (static_cast<std::uint64_t>(state) + 1) * 0xC2B2AE3D27D4EB4FULL;
+  // The start state has a filter of its own; all other branching states share one, the state
+  // mixed into each hash.
+  static std::uint64_t StateBits(int state) {
+    return static_cast<std::uint64_t>(state) * 0xC2B2AE3D27D4EB4FULL;
   }
-  std::size_t SlotOf(std::uint64_t key) const {
-    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> shift_);
+  bool MayLeave(int state, std::uint64_t caseless_hash) const {
+    return state == 0 ? exits_.MayHold(0, caseless_hash)
+                      : exits_.MayHold(1, caseless_hash ^ StateBits(state));
   }
-  // The first transition whose from-state and caseless hash make `key`, or -1.
-  int FirstCandidate(std::uint64_t key) const;
-  // The to-state of the candidate from `state` with exactly `word`, or kNoState.
-  int FindAmong(int first, int state, std::string_view word) const;
+  // The state after the first of the token's forms that leads on from `state`, or kNoState.
+  // Each form is looked up by its exact bytes, so the cost is bounded whatever the list holds.
   int FindTokenTransition(int state, const CharacterText& token);
 
   const MultiWordAutomaton& automaton_;
   LineOutput& lines_;
-  // For each state, the caseless hashes of the words that leave it: most tokens leave no
-  // state, and the filter turns them away before any of their forms is made.
+  // For each branching state, the caseless hashes of the words that leave it: most tokens
+  // leave no state, and the filter turns them away before any of their forms is made.
   HashFilters exits_;
-  // The transitions by from-state and caseless hash, in open addressing: every case form of a
-  // token finds its candidates in one probe, and the forms are compared with their words.
-  struct Slot {
-    std::uint64_t key = 0;
-    int first = -1;  // -1: free
-  };
-  std::vector<Slot> slots_;
-  int shift_ = 64;
-  std::vector<int> next_candidate_;  // for each transition, or -1
   std::string form_;
   int state_ = 0;
 };

@@ -33,7 +33,7 @@ std::size_t PrepareUnicodeText(std::string& bytes) {
 void TokenizeCharacters(std::string& text, std::size_t file_offset, const TokenizerOptions& options,
                         const TokenizerData& data, const MessageReport& report, LineOutput& lines) {
   std::optional<CharacterJoiner> joiner;
-  if (data.multi_words && !data.multi_words->Transitions().empty())
+  if (data.multi_words && !data.multi_words->Empty())
     joiner.emplace(*data.multi_words, lines);
   LineSink line_sink(lines);
   CharacterSink& tokens = joiner ? static_cast<CharacterSink&>(*joiner) : line_sink;

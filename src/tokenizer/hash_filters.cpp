@@ -6,12 +6,17 @@
 namespace tokenizer {
 
 HashFilters::HashFilters(std::uint32_t count, const std::vector<Member>& members) {
-  std::vector<std::uint64_t> sizes(count, 0);
-  for (const Member& member : members)
-    ++sizes[member.filter];
-  places_.reserve(count);
+  *this = Of(count, [&members](auto add) {
+    for (const Member& member : members)
+      add(member.filter, member.hash);
+  });
+}
+
+void HashFilters::LayOut(const std::vector<std::uint64_t>& sizes) {
+  places_.clear();
+  places_.reserve(sizes.size());
   std::uint64_t words = 0;
-  for (std::uint64_t& size : sizes) {
+  for (const std::uint64_t size : sizes) {
     // A power of two of 64 bits or more.
     const std::uint64_t bit_count =
         std::bit_ceil(std::max<std::uint64_t>(64, size * kBitsPerMember));
@@ -20,11 +25,6 @@ HashFilters::HashFilters(std::uint32_t count, const std::vector<Member>& members
     words += bit_count / 64;
   }
   bits_.assign(words, 0);
-  for (const Member& member : members) {
-    const Place place = places_[member.filter];
-    const std::uint64_t bit = member.hash >> place.shift;
-    bits_[place.first_word + (bit >> 6)] |= std::uint64_t{1} << (bit & 63);
-  }
 }
 
 }  // namespace tokenizer

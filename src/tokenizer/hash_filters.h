@@ -24,6 +24,18 @@ class HashFilters {
   HashFilters() = default;
   // Filters 0 to `count` - 1 holding `members`.
   HashFilters(std::uint32_t count, const std::vector<Member>& members);
+  // The same for the members that `for_each_member(add)` passes to `add(filter, hash)`. It is
+  // called twice, so that the members need not be listed in memory.
+  template <typename ForEachMember>
+  static HashFilters Of(std::uint32_t count, ForEachMember for_each_member) {
+    std::vector<std::uint64_t> sizes(count, 0);
+    for_each_member([&sizes](std::uint32_t filter, std::uint64_t) { ++sizes[filter]; });
+    HashFilters filters;
+    filters.LayOut(sizes);
+    for_each_member(
+        [&filters](std::uint32_t filter, std::uint64_t hash) { filters.Set(filter, hash); });
+    return filters;
+  }
 
   bool MayHold(std::uint32_t filter, std::uint64_t hash) const {
     if (filter >= places_.size())
@@ -36,6 +48,14 @@ class HashFilters {
   }
 
  private:
+  // Gives each filter its bits for so many members, all bits clear.
+  void LayOut(const std::vector<std::uint64_t>& sizes);
+  void Set(std::uint32_t filter, std::uint64_t hash) {
+    const Place place = places_[filter];
+    const std::uint64_t bit = hash >> place.shift;
+    bits_[place.first_word + (bit >> 6)] |= std::uint64_t{1} << (bit & 63);
+  }
+
   struct Place {
     std::uint32_t first_word;  // of bits_
     std::uint32_t shift;       // 64 less the base-2 logarithm of the filter's bit count

@@ -1,120 +1,18 @@
 #include "tokenizer/multi_words.h"
 
+#include <limits>
+#include <stdexcept>
+
 #include "tokenizer/byte_case.h"
 #include "utils/files.h"
 #include "utils/utf8.h"
 
 namespace tokenizer {
-int MultiWordAutomaton::FindTransition(int state, std::string_view word) const {
-  return FindTransition(state, FoldedKey(word));
-}
-
-int MultiWordAutomaton::FindTransition(int state, const FoldedKey& key) const {
-  const FoldedIndex& index = IndexFrom(state);
-  const FoldedIndex::Group* group = index.Find(static_cast<std::uint32_t>(state), key);
-  if (group == nullptr)
-    return kNoState;
-  const int item = index.FindWord(static_cast<std::uint32_t>(state), *group, key.Word());
-  return item == FoldedIndex::kNone ? kNoState : index.Value(item) + 1;
-}
-
-int MultiWordAutomaton::FindCaseFormTransition(int state, const FoldedIndex::Group& group,
-                                               std::string_view token) const {
-  const FoldedIndex& index = IndexFrom(state);
-  const auto tag = static_cast<std::uint32_t>(state);
-  const ByteCase& cases = ByteCase::Get();
-  std::string form(token);
-  for (int pass = 0; pass < 3; ++pass) {
-    if (pass == 1) {
-      for (char& byte : form)
-        byte = cases.Lower(byte);
-    } else if (pass == 2) {
-      form.front() = cases.Upper(form.front());
-    }
-    const int item = index.FindWord(tag, group, form);
-    if (item != FoldedIndex::kNone)
-      return index.Value(item) + 1;
-  }
-  return kNoState;
-}
-
-int MultiWordAutomaton::FindPassingTokenTransition(int state, std::string_view token) const {
-  // The three forms of a token share its lower-case form, so one probe finds every transition
-  // that any of them could take. Within that group a word is the lower-case form when it is all
-  // in lower case, and the capitalised form when it is in lower case after a first byte that is
-  // the token's first byte in upper case.
-  const FoldedKey key(token);
-  const FoldedIndex& index = IndexFrom(state);
-  const FoldedIndex::Group* group = index.Find(static_cast<std::uint32_t>(state), key);
-  if (group == nullptr)
-    return kNoState;
-  // A lone word in lower case is what every form of the token finds: the usual case.
-  if (group->sole_lower_case_value != FoldedIndex::kNone)
-    return group->sole_lower_case_value + 1;
-  if (!index.IsShort(*group))
-    return FindCaseFormTransition(state, *group, token);
-  const int first = group->first_item;
-  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
-    if (index.HasWord(item, key))
-      return index.Value(item) + 1;
-  }
-  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
-    if (index.IsLowerCase(item))
-      return index.Value(item) + 1;
-  }
-  const char upper_first = ByteCase::Get().Upper(token.front());
-  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
-    if (index.IsLowerCaseAfterFirst(item) && index.FirstByte(item) == upper_first)
-      return index.Value(item) + 1;
-  }
-  return kNoState;
-}
-
-std::optional<std::string_view> MultiWordAutomaton::FindFinal(int state) const {
-  if (state < 0 || static_cast<std::size_t>(state) >= first_final_of_state_.size())
-    return std::nullopt;
-  const int final_entry = first_final_of_state_[static_cast<std::size_t>(state)];
-  if (final_entry < 0)
-    return std::nullopt;
-  return finals_[static_cast<std::size_t>(final_entry)].annotation;
-}
-
-void MultiWordAutomaton::Reserve(std::size_t first_words, std::size_t other_words) {
-  start_index_.Reserve(first_words);
-  index_.Reserve(other_words);
-  transitions_.reserve(first_words + other_words);
-  first_final_of_state_.reserve(first_words + other_words + 1);
-}
-
-int MultiWordAutomaton::Follow(int state, std::string_view word) {
-  const FoldedKey key(word);
-  const int found = FindTransition(state, key);
-  if (found != kNoState)
-    return found;
-  const int number = static_cast<int>(transitions_.size());
-  (state == 0 ? start_index_ : index_).Add(static_cast<std::uint32_t>(state), key, number);
-  transitions_.push_back(MultiWordTransition{state, number + 1, std::string(word)});
-  return number + 1;
-}
-
-void MultiWordAutomaton::FilterExits() {
-  std::vector<HashFilters::Member> exits;
-  exits.reserve(transitions_.size());
-  for (const MultiWordTransition& transition : transitions_)
-    exits.push_back({static_cast<std::uint32_t>(transition.from), SketchOf(transition.word)});
-  exits_ = HashFilters(static_cast<std::uint32_t>(transitions_.size() + 1), exits);
-}
-
-void MultiWordAutomaton::AddFinal(int state, std::string_view annotation) {
-  const std::size_t state_number = static_cast<std::size_t>(state);
-  if (first_final_of_state_.size() <= state_number)
-    first_final_of_state_.resize(state_number + 1, -1);
-  if (first_final_of_state_[state_number] < 0)
-    first_final_of_state_[state_number] = static_cast<int>(finals_.size());
-  finals_.push_back(MultiWordFinal{state, std::string(annotation)});
-}
-
 namespace {
+
+bool IsMark(char byte) {
+  return byte == ' ' || byte == '\n' || byte == '\t' || byte == '\r';
+}
 
 // Calls `take(sequence, annotation)` for each non-empty line of a multi-word file.
 template <typename Take>
@@ -141,39 +39,210 @@ void ForEachLine(std::string_view file_bytes, Take take) {
   }
 }
 
-// Calls `take(word)` for each word of a line's sequence.
-template <typename Take>
-void ForEachWord(std::string_view sequence, Take take) {
-  std::size_t start = 0;
-  while (start < sequence.size()) {
-    std::size_t stop = sequence.find(' ', start);
-    if (stop == std::string_view::npos)
-      stop = sequence.size();
-    if (stop > start)
-      take(sequence.substr(start, stop - start));
-    start = stop + 1;
-  }
+// The first word of `sequence` from `start` on, empty when there is none; `start` moves past it.
+std::string_view NextWord(std::string_view sequence, std::size_t& start) {
+  while (start < sequence.size() && sequence[start] == ' ')
+    ++start;
+  const std::size_t begin = start;
+  while (start < sequence.size() && sequence[start] != ' ')
+    ++start;
+  return sequence.substr(begin, start - begin);
 }
 
 }  // namespace
 
-MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes) {
-  // Counting the words first lets the indexes take their full size at once instead of growing
-  // through every power of two.
-  std::size_t first_words = 0;
-  std::size_t other_words = 0;
-  ForEachLine(file_bytes, [&](std::string_view sequence, std::string_view) {
-    std::size_t words = 0;
-    ForEachWord(sequence, [&words](std::string_view) { ++words; });
-    first_words += words > 0 ? 1 : 0;
-    other_words += words > 0 ? words - 1 : 0;
+std::string_view MultiWordAutomaton::PathWord(int state) const {
+  const auto place = static_cast<std::size_t>(state);
+  if (place >= text_.size() || text_[place] != ' ')
+    return {};
+  std::size_t end = place + 1;
+  while (end < text_.size() && !IsMark(text_[end]))
+    ++end;
+  return std::string_view(text_).substr(place + 1, end - place - 1);
+}
+
+int MultiWordAutomaton::FindIndexed(int state, std::string_view word) const {
+  const FoldedIndex& index = IndexFrom(state);
+  const auto tag = static_cast<std::uint32_t>(state);
+  const FoldedIndex::Group* group = index.Find(text_, tag, FoldedKey(word));
+  return group == nullptr ? kNoState : index.FindWord(text_, tag, *group, word);
+}
+
+int MultiWordAutomaton::FindTransition(int state, std::string_view word) const {
+  if (static_cast<std::size_t>(state) >= text_.size())
+    return kNoState;
+  if (text_[static_cast<std::size_t>(state)] == ' ')
+    return PathWord(state) == word ? state + 1 + static_cast<int>(word.size()) : kNoState;
+  return Branches(state) ? FindIndexed(state, word) : kNoState;
+}
+
+int MultiWordAutomaton::FollowPath(int state, std::string_view token) const {
+  const std::string_view word = PathWord(state);
+  if (word.size() != token.size())
+    return kNoState;
+  const int to = state + 1 + static_cast<int>(word.size());
+  if (word == token)
+    return to;
+  // The lower-case and the capitalised form differ in their first byte only.
+  const ByteCase& cases = ByteCase::Get();
+  for (std::size_t i = 1; i < token.size(); ++i) {
+    if (cases.Lower(token[i]) != word[i])
+      return kNoState;
+  }
+  return cases.Lower(token[0]) == word[0] || cases.Upper(token[0]) == word[0] ? to : kNoState;
+}
+
+int MultiWordAutomaton::FindCaseFormTransition(int state, const FoldedIndex::Group& group,
+                                               std::string_view token) const {
+  const FoldedIndex& index = IndexFrom(state);
+  const auto tag = static_cast<std::uint32_t>(state);
+  const ByteCase& cases = ByteCase::Get();
+  std::string form(token);
+  for (int pass = 0; pass < 3; ++pass) {
+    if (pass == 1) {
+      for (char& byte : form)
+        byte = cases.Lower(byte);
+    } else if (pass == 2) {
+      form.front() = cases.Upper(form.front());
+    }
+    const int end = index.FindWord(text_, tag, group, form);
+    if (end != FoldedIndex::kNone)
+      return end;
+  }
+  return kNoState;
+}
+
+int MultiWordAutomaton::FindPassingTokenTransition(int state, std::string_view token) const {
+  // The three forms of a token share its lower-case form, so one probe finds every transition
+  // that any of them could take. Within that group a word is the lower-case form when it is all
+  // in lower case, and the capitalised form when it is in lower case after a first byte that is
+  // the token's first byte in upper case.
+  const FoldedIndex& index = IndexFrom(state);
+  const FoldedIndex::Group* group =
+      index.Find(text_, static_cast<std::uint32_t>(state), FoldedKey(token));
+  if (group == nullptr)
+    return kNoState;
+  // A lone word in lower case is what every form of the token finds: the usual case.
+  if (const int end = FoldedIndex::SoleLowerCaseEnd(*group); end != FoldedIndex::kNone)
+    return end;
+  if (!index.IsShort(*group))
+    return FindCaseFormTransition(state, *group, token);
+  const auto word_of = [this, group, &index](int item) {
+    return std::string_view(text_).substr(static_cast<std::size_t>(index.End(item)) - group->length,
+                                          group->length);
+  };
+  const int first = FoldedIndex::FirstItem(*group);
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (word_of(item) == token)
+      return index.End(item);
+  }
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.IsLowerCase(item))
+      return index.End(item);
+  }
+  const char upper_first = ByteCase::Get().Upper(token.front());
+  for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
+    if (index.IsLowerCaseAfterFirst(item) && word_of(item).front() == upper_first)
+      return index.End(item);
+  }
+  return kNoState;
+}
+
+std::optional<std::string_view> MultiWordAutomaton::FindFinal(int state) const {
+  const auto place = static_cast<std::size_t>(state);
+  if (place >= text_.size() || (text_[place] != '\t' && text_[place] != '\r'))
+    return std::nullopt;
+  const std::size_t start =
+      text_[place] == '\t' ? place + 1 : static_cast<std::size_t>(FindIndexed(state, ""));
+  return std::string_view(text_).substr(start, text_.find('\n', start) - start);
+}
+
+void MultiWordAutomaton::Reserve(std::size_t size, std::size_t lines) {
+  // A line's path and annotation take no more than its own bytes and one, and every place in
+  // the text must be a state number.
+  if (size + lines + 2 > static_cast<std::size_t>(std::numeric_limits<int>::max()))
+    throw std::length_error("The word list is too large.");
+  text_.reserve(size + lines + 2);
+}
+
+void MultiWordAutomaton::AddPath(int state, std::string_view words, std::string_view annotation) {
+  std::size_t start = 0;
+  const std::string_view first = NextWord(words, start);
+  text_.append(first);
+  IndexFrom(state).Add(text_, static_cast<std::uint32_t>(state), FoldedKey(first), text_.size());
+  for (std::string_view word = NextWord(words, start); !word.empty();
+       word = NextWord(words, start)) {
+    text_ += ' ';
+    text_.append(word);
+  }
+  text_ += '\t';
+  text_.append(annotation);
+  text_ += '\n';
+}
+
+void MultiWordAutomaton::MakeFinal(int state, std::string_view annotation) {
+  const auto place = static_cast<std::size_t>(state);
+  // The first line that ends in a state keeps it.
+  if (text_[place] == '\t' || text_[place] == '\r')
+    return;
+  text_[place] = '\r';
+  const std::size_t start = text_.size();
+  text_.append(annotation);
+  text_ += '\n';
+  // Filed as the empty word, which no way on has.
+  index_.Add(text_, static_cast<std::uint32_t>(state), FoldedKey(""), start);
+}
+
+void MultiWordAutomaton::AddLine(std::string_view sequence, std::string_view annotation) {
+  int state = 0;
+  std::size_t start = 0;
+  for (std::size_t before = 0;; before = start) {
+    const std::string_view word = NextWord(sequence, start);
+    if (word.empty())
+      break;
+    const char mark = text_[static_cast<std::size_t>(state)];
+    // A shorter line ends here: joining never goes on past it.
+    if (mark == '\t' || mark == '\r')
+      return;
+    if (mark == ' ') {
+      const std::string_view next = PathWord(state);
+      if (next == word) {
+        state += 1 + static_cast<int>(word.size());
+        continue;
+      }
+      // The path divides here, so the state now branches.
+      text_[static_cast<std::size_t>(state)] = '\n';
+      index_.Add(text_, static_cast<std::uint32_t>(state), FoldedKey(next),
+                 static_cast<std::size_t>(state) + 1 + next.size());
+    } else if (const int to = FindIndexed(state, word); to != kNoState) {
+      state = to;
+      continue;
+    }
+    AddPath(state, sequence.substr(before), annotation);
+    return;
+  }
+  if (state != 0)
+    MakeFinal(state, annotation);
+}
+
+void MultiWordAutomaton::FilterExits() {
+  exits_ = HashFilters::Of(2, [this](auto add) {
+    ForEachIndexedWord([&add](int state, std::string_view word) {
+      if (state == 0)
+        add(0, SketchOf(word));
+      else
+        add(1, SketchOf(word) ^ StateBits(state));
+    });
   });
+}
+
+MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes) {
+  std::size_t lines = 0;
+  ForEachLine(file_bytes, [&lines](std::string_view, std::string_view) { ++lines; });
   MultiWordAutomaton automaton;
-  automaton.Reserve(first_words, other_words);
+  automaton.Reserve(file_bytes.size(), lines);
   ForEachLine(file_bytes, [&automaton](std::string_view sequence, std::string_view annotation) {
-    int state = 0;
-    ForEachWord(sequence, [&](std::string_view word) { state = automaton.Follow(state, word); });
-    automaton.AddFinal(state, annotation);
+    automaton.AddLine(sequence, annotation);
   });
   automaton.FilterExits();
   return automaton;

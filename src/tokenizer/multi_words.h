@@ -1,85 +1,108 @@
 // The word automaton of a multi-word file: each line's word sequence is a path from the start
 // state 0, and the state it ends in carries the line's annotation.
+//
+// The automaton lies in one text, about the size of the file: each path's words one after
+// another, a state being the place in the text right after the word that leads to it. The byte
+// at that place tells what the state is:
+//   ' '   the path goes on with the one word that follows (a long line costs its own bytes only);
+//   '\n'  the state has several ways on, found in an index by the state and the word;
+//   '\t'  the state ends a line, and the line's annotation follows, up to a '\n';
+//   '\r'  the state ends a line, and the index holds where its annotation is.
+// No word holds one of these bytes. The start state is place 0, always a '\n'.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "tokenizer/folded_index.h"
 #include "tokenizer/hash_filters.h"
 
 namespace tokenizer {
 
-struct MultiWordTransition {
-  int from;
-  int to;
-  std::string word;
-
-  bool operator==(const MultiWordTransition&) const = default;
-};
-
-struct MultiWordFinal {
-  int state;
-  std::string annotation;
-
-  bool operator==(const MultiWordFinal&) const = default;
-};
-
 class MultiWordAutomaton {
  public:
   static constexpr int kNoState = -1;
 
-  // The to-state of the transition from `state` with exactly `word`, or kNoState.
+  // Whether no line of the file has a word, so that nothing is ever joined.
+  bool Empty() const { return text_.size() == 1; }
+  // The state after `word`, exactly as it is, from `state`, or kNoState.
   int FindTransition(int state, std::string_view word) const;
   // The transition a text token takes from `state`: tried with the token as it is, then in
   // lower case, then capitalised (first byte upper case, the rest lower case).
   int FindTokenTransition(int state, std::string_view token) const {
+    if (static_cast<std::size_t>(state) >= text_.size())
+      return kNoState;
+    if (text_[static_cast<std::size_t>(state)] == ' ')
+      return FollowPath(state, token);
     // Most tokens are turned away by the filter; only the others pay for a call.
-    if (!MayLeave(state, SketchOf(token)))
+    if (text_[static_cast<std::size_t>(state)] != '\n' || !MayLeave(state, SketchOf(token)))
       return kNoState;
     return FindPassingTokenTransition(state, token);
   }
-  // The annotation of the first final entry naming `state`, in file order.
+  // The annotation of the first line of the file that ends in `state`.
   std::optional<std::string_view> FindFinal(int state) const;
 
-  const std::vector<MultiWordTransition>& Transitions() const { return transitions_; }
-  const std::vector<MultiWordFinal>& Finals() const { return finals_; }
+  // The one word that leads on from `state` when its path goes on without a choice; empty when
+  // the state has several ways on or none.
+  std::string_view PathWord(int state) const;
+  // Whether the ways on from `state` are found in the index (ForEachIndexedWord).
+  bool Branches(int state) const {
+    return static_cast<std::size_t>(state) < text_.size() &&
+           text_[static_cast<std::size_t>(state)] == '\n';
+  }
+  // Calls `take(state, word)` for each word that leads from a state that branches.
+  template <typename Take>
+  void ForEachIndexedWord(Take take) const {
+    start_index_.ForEachWord(text_,
+                             [&take](std::uint32_t, std::string_view word) { take(0, word); });
+    index_.ForEachWord(text_, [&take](std::uint32_t state, std::string_view word) {
+      if (!word.empty())
+        take(static_cast<int>(state), word);
+    });
+  }
 
  private:
   friend MultiWordAutomaton ReadMultiWordFile(std::string_view file_bytes);
 
-  int FindTransition(int state, const FoldedKey& key) const;
-  // Makes room in the indexes for the transitions of so many first and further words of lines.
-  void Reserve(std::size_t first_words, std::size_t other_words);
-  // The to-state for `word` from `state`; a missing transition is created, leading to the next
-  // new state.
-  int Follow(int state, std::string_view word);
-  void AddFinal(int state, std::string_view annotation);
-  // Files the words that leave each state in its filter, once every transition is made.
+  // Makes room for a file of `size` bytes and `lines` lines.
+  void Reserve(std::size_t size, std::size_t lines);
+  // Files the path of one line of the file.
+  void AddLine(std::string_view sequence, std::string_view annotation);
+  // Files the words that leave each state in the filters, once every line is in.
   void FilterExits();
 
   const FoldedIndex& IndexFrom(int state) const { return state == 0 ? start_index_ : index_; }
-  // Whether a word with this sketch may leave `state`.
-  bool MayLeave(int state, std::uint64_t sketch) const {
-    return exits_.MayHold(static_cast<std::uint32_t>(state), sketch);
+  FoldedIndex& IndexFrom(int state) { return state == 0 ? start_index_ : index_; }
+  // The start state has a filter of its own; all other states share one, the state mixed into
+  // each sketch.
+  static std::uint64_t StateBits(int state) {
+    return static_cast<std::uint64_t>(state) * 0xC2B2AE3D27D4EB4FULL;
   }
+  bool MayLeave(int state, std::uint64_t sketch) const {
+    return state == 0 ? exits_.MayHold(0, sketch) : exits_.MayHold(1, sketch ^ StateBits(state));
+  }
+  // The state after `token` in one of its three forms from `state`, where the path goes on with
+  // one word only.
+  int FollowPath(int state, std::string_view token) const;
+  // The state after the word `word` from a state that branches, or kNoState.
+  int FindIndexed(int state, std::string_view word) const;
   // FindTokenTransition for a token that passed the filter of `state`.
   int FindPassingTokenTransition(int state, std::string_view token) const;
   // The same for a token whose lower-case form leads from `state` in many case forms: each of
   // the token's three forms is looked up by its exact bytes.
   int FindCaseFormTransition(int state, const FoldedIndex::Group& group,
                              std::string_view token) const;
+  // Adds `words` as a new path from the branching state `state`, ending in the annotation.
+  void AddPath(int state, std::string_view words, std::string_view annotation);
+  // Makes `state`, inside a path or branching, the end of a line.
+  void MakeFinal(int state, std::string_view annotation);
 
-  std::vector<MultiWordTransition> transitions_;  // transition k leads to state k + 1
-  std::vector<MultiWordFinal> finals_;
-  std::vector<int> first_final_of_state_;  // index into finals_, or -1
-  // The transitions by from-state and word, with their numbers as values. Those from the start
-  // state, which most tokens of a text are looked up in, have a small index of their own.
+  std::string text_ = "\n";
+  // The ways on from branching states by state and word. Those from the start state, which most
+  // tokens of a text are looked up in, have a small index of their own.
   FoldedIndex start_index_;
   FoldedIndex index_;
-  // For each state, the sketches of the words that leave it.
   HashFilters exits_;
 };
 

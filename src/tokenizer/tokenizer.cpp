@@ -46,7 +46,7 @@ void Tokenize(std::string& text, std::size_t file_offset, const TokenizerOptions
   }
   std::optional<MultiWordJoiner> joiner;
   // Without transitions every token passes unchanged, so the stage is left out.
-  if (data.multi_words && !data.multi_words->Transitions().empty())
+  if (data.multi_words && !data.multi_words->Empty())
     joiner.emplace(*data.multi_words, lines);
   StringSink& tokens = joiner ? static_cast<StringSink&>(*joiner) : lines;
   SegmentRefiner refiner(options, data, tokens);

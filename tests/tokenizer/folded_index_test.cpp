@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <set>
 
@@ -28,43 +29,70 @@ TEST(FoldedKey, EveryCaseFormHasTheSameKeyForEveryByteAndPlace) {
   }
 }
 
-// The first item of the group of `word`, or kNone.
-int First(const FoldedIndex& index, std::uint32_t tag, std::string_view word) {
-  const FoldedIndex::Group* group = index.Find(tag, FoldedKey(word));
-  return group ? group->first_item : FoldedIndex::kNone;
-}
+// An index with the text its words lie in.
+struct Filed {
+  std::string text;
+  FoldedIndex index;
+
+  // Files `word` under `tag`; returns where it ends.
+  int Add(std::uint32_t tag, std::string_view word) {
+    text += word;
+    index.Add(text, tag, FoldedKey(word), text.size());
+    return static_cast<int>(text.size());
+  }
+  const FoldedIndex::Group* Find(std::uint32_t tag, std::string_view word) const {
+    return index.Find(text, tag, FoldedKey(word));
+  }
+  int FindWord(std::uint32_t tag, std::string_view word) const {
+    const FoldedIndex::Group* group = Find(tag, word);
+    return group ? index.FindWord(text, tag, *group, word) : FoldedIndex::kNone;
+  }
+  // The ends of the items of the group of `word`.
+  std::set<int> ItemEnds(std::uint32_t tag, std::string_view word) const {
+    std::set<int> ends;
+    for (int item = FoldedIndex::FirstItem(*Find(tag, word)); item != FoldedIndex::kNone;
+         item = index.Next(item))
+      ends.insert(index.End(item));
+    return ends;
+  }
+};
 
 TEST(FoldedIndex, GroupsWordsByTagAndLowerCase) {
-  FoldedIndex index;
-  EXPECT_EQ(First(index, 0, "word"), FoldedIndex::kNone);
-  const int first = index.Add(0, FoldedKey("Word"), 10);
-  index.Add(1, FoldedKey("word"), 11);
-  const int third = index.Add(0, FoldedKey("WORD"), 12);
-  index.Add(0, FoldedKey("words"), 13);
-  const int head = First(index, 0, "wOrD");
-  EXPECT_EQ(std::set<int>({head, index.Next(head)}), std::set<int>({first, third}));
-  EXPECT_EQ(index.Next(index.Next(head)), FoldedIndex::kNone);
-  EXPECT_EQ(index.Value(third), 12);
-  EXPECT_EQ(index.Word(third), "WORD");
-  EXPECT_EQ(index.Value(First(index, 1, "WORD")), 11);
-  EXPECT_EQ(First(index, 2, "word"), FoldedIndex::kNone);
-  EXPECT_FALSE(index.IsLowerCase(first));
-  EXPECT_TRUE(index.IsLowerCaseAfterFirst(first));
-  EXPECT_FALSE(index.IsLowerCaseAfterFirst(third));
+  Filed filed;
+  EXPECT_EQ(filed.Find(0, "word"), nullptr);
+  const int first = filed.Add(0, "Word");
+  const int other_tag = filed.Add(1, "word");
+  const int third = filed.Add(0, "WORD");
+  const int longer = filed.Add(0, "words");
+  EXPECT_EQ(filed.ItemEnds(0, "wOrD"), std::set<int>({first, third}));
+  EXPECT_EQ(filed.FindWord(0, "WORD"), third);
+  EXPECT_EQ(filed.FindWord(0, "word"), FoldedIndex::kNone);
+  EXPECT_EQ(filed.FindWord(1, "word"), other_tag);
+  EXPECT_EQ(filed.FindWord(0, "words"), longer);
+  EXPECT_EQ(filed.Find(2, "word"), nullptr);
+  const int head = FoldedIndex::FirstItem(*filed.Find(0, "word"));
+  const int tail = filed.index.Next(head);
+  const int first_item = filed.index.End(head) == first ? head : tail;
+  const int third_item = first_item == head ? tail : head;
+  EXPECT_FALSE(filed.index.IsLowerCase(first_item));
+  EXPECT_TRUE(filed.index.IsLowerCaseAfterFirst(first_item));
+  EXPECT_FALSE(filed.index.IsLowerCaseAfterFirst(third_item));
 }
 
-TEST(FoldedIndex, KnowsTheValueEveryCaseFormFindsWhenTheGroupIsOneLowerCaseWord) {
-  FoldedIndex index;
-  index.Add(0, FoldedKey("york"), 1);
-  index.Add(0, FoldedKey("New"), 2);
-  index.Add(0, FoldedKey("in"), 3);
-  index.Add(0, FoldedKey("IN"), 4);
-  index.Add(0, FoldedKey("\xE9t\xE9"), 5);
-  EXPECT_EQ(index.Find(0, FoldedKey("YORK"))->sole_lower_case_value, 1);
-  EXPECT_EQ(index.Find(0, FoldedKey("\xC9T\xC9"))->sole_lower_case_value, 5);
-  // Not for a word in capitals, nor for a group of two words.
-  EXPECT_EQ(index.Find(0, FoldedKey("new"))->sole_lower_case_value, FoldedIndex::kNone);
-  EXPECT_EQ(index.Find(0, FoldedKey("in"))->sole_lower_case_value, FoldedIndex::kNone);
+TEST(FoldedIndex, KnowsTheEndEveryCaseFormFindsWhenTheGroupIsOneLowerCaseWord) {
+  Filed filed;
+  const int york = filed.Add(0, "york");
+  filed.Add(0, "New");
+  const int in = filed.Add(0, "in");
+  filed.Add(0, "IN");
+  const int summer = filed.Add(0, "\xE9t\xE9");
+  EXPECT_EQ(FoldedIndex::SoleLowerCaseEnd(*filed.Find(0, "YORK")), york);
+  EXPECT_EQ(FoldedIndex::SoleLowerCaseEnd(*filed.Find(0, "\xC9T\xC9")), summer);
+  // Not for a word in capitals, nor for a group of two words; the lower-case word keeps its
+  // place as an item.
+  EXPECT_EQ(FoldedIndex::SoleLowerCaseEnd(*filed.Find(0, "new")), FoldedIndex::kNone);
+  EXPECT_EQ(FoldedIndex::SoleLowerCaseEnd(*filed.Find(0, "in")), FoldedIndex::kNone);
+  EXPECT_EQ(filed.FindWord(0, "in"), in);
 }
 
 // A group of many case forms of one word is not walked: each form is found by its bytes.
@@ -78,46 +106,47 @@ TEST(FoldedIndex, FindsEachOfManyCaseFormsOfOneWordByItsBytes) {
     }
     return result;
   };
-  FoldedIndex index;
+  Filed filed;
+  std::map<int, int> bits_of_end;
   for (int bits = 0; bits < 1024; bits += 3)
-    index.Add(bits % 2, FoldedKey(form(bits)), bits);
+    bits_of_end[filed.Add(bits % 2, form(bits))] = bits;
   for (int bits = 0; bits < 1024; ++bits) {
-    const FoldedIndex::Group* group = index.Find(bits % 2, FoldedKey(word));
+    const FoldedIndex::Group* group = filed.Find(bits % 2, word);
     ASSERT_NE(group, nullptr);
-    EXPECT_FALSE(index.IsShort(*group));
-    const int item = index.FindWord(bits % 2, *group, form(bits));
+    EXPECT_FALSE(filed.index.IsShort(*group));
+    const int end = filed.FindWord(bits % 2, form(bits));
     if (bits % 3 == 0) {
-      ASSERT_NE(item, FoldedIndex::kNone) << bits;
-      EXPECT_EQ(index.Value(item), bits);
+      ASSERT_NE(end, FoldedIndex::kNone) << bits;
+      EXPECT_EQ(bits_of_end[end], bits);
     } else {
-      EXPECT_EQ(item, FoldedIndex::kNone) << bits;
+      EXPECT_EQ(end, FoldedIndex::kNone) << bits;
     }
   }
 }
 
 TEST(FoldedIndex, TellsLongWordsApartPastTheirFirstEightBytes) {
-  FoldedIndex index;
-  const int x = index.Add(0, FoldedKey("abcdefghX"), 0);
-  const int y = index.Add(0, FoldedKey("abcdefghY"), 1);
-  const int accented = index.Add(0, FoldedKey("abcdefgh\xC9t\xE9"), 2);
-  EXPECT_EQ(First(index, 0, "ABCDEFGHx"), x);
-  EXPECT_EQ(First(index, 0, "abcdefghy"), y);
-  EXPECT_EQ(First(index, 0, "ABCDEFGH\xE9T\xC9"), accented);
-  EXPECT_EQ(First(index, 0, "abcdefghZ"), FoldedIndex::kNone);
-  EXPECT_EQ(First(index, 0, "abcdefgh"), FoldedIndex::kNone);
-  EXPECT_EQ(index.Next(x), FoldedIndex::kNone);
+  Filed filed;
+  const int x = filed.Add(0, "abcdefghX");
+  const int y = filed.Add(0, "abcdefghY");
+  const int accented = filed.Add(0, "abcdefgh\xC9t\xE9");
+  EXPECT_EQ(filed.ItemEnds(0, "ABCDEFGHx"), std::set<int>({x}));
+  EXPECT_EQ(filed.ItemEnds(0, "abcdefghy"), std::set<int>({y}));
+  EXPECT_EQ(filed.ItemEnds(0, "ABCDEFGH\xE9T\xC9"), std::set<int>({accented}));
+  EXPECT_EQ(filed.Find(0, "abcdefghZ"), nullptr);
+  EXPECT_EQ(filed.Find(0, "abcdefgh"), nullptr);
 }
 
 TEST(FoldedIndex, FindsEveryOneOfManyWords) {
-  FoldedIndex index;
+  Filed filed;
+  std::vector<int> ends;
   for (int i = 0; i < 5000; ++i)
-    index.Add(static_cast<std::uint32_t>(i % 7), FoldedKey("w" + std::to_string(i)), i);
+    ends.push_back(filed.Add(static_cast<std::uint32_t>(i % 7), "w" + std::to_string(i)));
   for (int i = 0; i < 5000; ++i) {
-    const int item = First(index, static_cast<std::uint32_t>(i % 7), "W" + std::to_string(i));
-    ASSERT_NE(item, FoldedIndex::kNone) << i;
-    EXPECT_EQ(index.Value(item), i);
-    EXPECT_EQ(First(index, static_cast<std::uint32_t>(i % 7 + 1), "w" + std::to_string(i)),
-              FoldedIndex::kNone);
+    const auto tag = static_cast<std::uint32_t>(i % 7);
+    const FoldedIndex::Group* group = filed.Find(tag, "W" + std::to_string(i));
+    ASSERT_NE(group, nullptr) << i;
+    EXPECT_EQ(FoldedIndex::SoleLowerCaseEnd(*group), ends[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(filed.Find(tag + 1, "w" + std::to_string(i)), nullptr);
   }
 }
 

@@ -2,158 +2,192 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <random>
+#include <set>
 
 #include "support/plain_multi_word_joiner.h"
 #include "utils/cp1252.h"
 
 namespace tokenizer {
-namespace {}  // namespace
-
-void PrintTo(const MultiWordTransition& t, std::ostream* out) {
-  *out << "(" << t.from << " -" << t.word << "-> " << t.to << ")";
-}
-void PrintTo(const MultiWordFinal& f, std::ostream* out) {
-  *out << "(" << f.state << ": " << f.annotation << ")";
-}
-
 namespace {
 
 using test_support::JoinMultiWords;
-using Transitions = std::vector<MultiWordTransition>;
-using Finals = std::vector<MultiWordFinal>;
+using Units = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
-TEST(MultiWordFile, NumbersStatesInCreationOrderAcrossTheFile) {
-  const MultiWordAutomaton automaton =
-      ReadMultiWordFile("in spite of\tPREP\r\nin front of\tPREP\r\nNew York\tNP\r\n");
-  EXPECT_EQ(automaton.Transitions(), (Transitions{{0, 1, "in"},
-                                                  {1, 2, "spite"},
-                                                  {2, 3, "of"},
-                                                  {1, 4, "front"},
-                                                  {4, 5, "of"},
-                                                  {0, 6, "New"},
-                                                  {6, 7, "York"}}));
-  EXPECT_EQ(automaton.Finals(), (Finals{{3, "PREP"}, {5, "PREP"}, {7, "NP"}}));
+// The annotation at the end of the path of `words` (separated by single spaces), exactly as
+// they are; nullopt when there is no such path or it ends in no line.
+std::optional<std::string> UnitOf(const MultiWordAutomaton& automaton, std::string_view words) {
+  int state = 0;
+  for (std::size_t start = 0; start <= words.size();) {
+    std::size_t stop = words.find(' ', start);
+    if (stop == std::string_view::npos)
+      stop = words.size();
+    state = automaton.FindTransition(state, words.substr(start, stop - start));
+    if (state == MultiWordAutomaton::kNoState)
+      return std::nullopt;
+    start = stop + 1;
+  }
+  const std::optional<std::string_view> annotation = automaton.FindFinal(state);
+  return annotation ? std::optional<std::string>(*annotation) : std::nullopt;
+}
+
+void ExpectUnits(const std::string& file, const Units& units) {
+  const MultiWordAutomaton automaton = ReadMultiWordFile(file);
+  for (const auto& [words, annotation] : units)
+    EXPECT_EQ(UnitOf(automaton, words), annotation) << file << " / " << words;
+}
+
+TEST(MultiWordFile, EveryLineIsThePathOfItsWords) {
+  ExpectUnits("in spite of\tPREP\r\nin front of\tPREP2\r\nNew York\tNP\r\n",
+              {{"in spite of", "PREP"},
+               {"in front of", "PREP2"},
+               {"New York", "NP"},
+               {"in spite", std::nullopt},
+               {"in", std::nullopt},
+               {"new York", std::nullopt},
+               {"in front of it", std::nullopt}});
 }
 
 TEST(MultiWordFile, ReadsTheSameWithEveryKindOfLineEnd) {
-  const MultiWordAutomaton crlf = ReadMultiWordFile("a b\tX\r\nc\tY\r\n");
-  for (const char* file : {"a b\tX\rc\tY\r", "a b\tX\nc\tY\n", "a b\tX\nc\tY", "a b\tX\r\nc\tY"}) {
-    const MultiWordAutomaton other = ReadMultiWordFile(file);
-    EXPECT_EQ(other.Transitions(), crlf.Transitions()) << file;
-    EXPECT_EQ(other.Finals(), crlf.Finals()) << file;
-  }
   // A file with Unix line ends gives one sequence per line, not one line whose annotation
   // swallows the rest of the file.
-  EXPECT_EQ(ReadMultiWordFile("a\tX\nb\tY\n").Finals(), (Finals{{1, "X"}, {2, "Y"}}));
+  for (const char* file :
+       {"a b\tX\r\nc\tY\r\n", "a b\tX\rc\tY\r", "a b\tX\nc\tY\n", "a b\tX\nc\tY", "a b\tX\r\nc\tY"})
+    ExpectUnits(file, {{"a b", "X"}, {"c", "Y"}});
 }
 
 TEST(MultiWordFile, LineContents) {
   struct Row {
     const char* what;
     std::string file;
-    Transitions transitions;
-    Finals finals;
+    Units units;
   };
   const Row rows[] = {
-      {"annotation kept whole", "a b\tX  Y\tZ \r\n", {{0, 1, "a"}, {1, 2, "b"}}, {{2, "X  Y\tZ "}}},
-      {"no TAB", "a b\r\n", {{0, 1, "a"}, {1, 2, "b"}}, {{2, ""}}},
-      {"TAB last", "a b\t\r\n", {{0, 1, "a"}, {1, 2, "b"}}, {{2, ""}}},
-      {"runs of spaces", "  a   b  \tX", {{0, 1, "a"}, {1, 2, "b"}}, {{2, "X"}}},
-      {"empty lines skipped", "\r\n\r\n\n\ra\tX\r\n\r\n", {{0, 1, "a"}}, {{1, "X"}}},
-      {"a line without words names state 0", "   \r\n\tX\r\n", {}, {{0, ""}, {0, "X"}}},
+      {"annotation kept whole", "a b\tX  Y\tZ \r\n", {{"a b", "X  Y\tZ "}}},
+      {"no TAB", "a b\r\n", {{"a b", ""}}},
+      {"TAB last", "a b\t\r\n", {{"a b", ""}}},
+      {"runs of spaces", "  a   b  \tX", {{"a b", "X"}, {"a", std::nullopt}}},
+      {"empty lines skipped", "\r\n\r\n\n\ra\tX\r\n\r\n", {{"a", "X"}}},
       {"0x1A ends the file",
        "a\tX\r\n\x1A"
        "b\tY\r\n",
-       {{0, 1, "a"}},
-       {{1, "X"}}},
-      {"shared start",
-       "a b\tX\r\na c\tY",
-       {{0, 1, "a"}, {1, 2, "b"}, {1, 3, "c"}},
-       {{2, "X"}, {3, "Y"}}},
-      {"words are case-sensitive",
-       "a\tX\r\nA\tY",
-       {{0, 1, "a"}, {0, 2, "A"}},
-       {{1, "X"}, {2, "Y"}}},
-      {"the same line twice", "a b\tX\r\na b\tY", {{0, 1, "a"}, {1, 2, "b"}}, {{2, "X"}, {2, "Y"}}},
+       {{"a", "X"}, {"b", std::nullopt}}},
+      {"shared start", "a b\tX\r\na c\tY", {{"a b", "X"}, {"a c", "Y"}}},
+      {"words are case-sensitive", "a\tX\r\nA\tY", {{"a", "X"}, {"A", "Y"}}},
+      {"the first of the same line twice", "a b\tX\r\na b\tY", {{"a b", "X"}}},
+      {"a line that ends inside a longer one",
+       "a b c d\tLONG\r\na b\tSHORT\r\na b c\tHIDDEN\r\na b x\tX",
+       {{"a b", "SHORT"}, {"a b c", std::nullopt}, {"a b x", std::nullopt}}},
+      {"a line that ends where others branch",
+       "a b c\tC\r\na b d\tD\r\na b\tB\r\na b\tB2",
+       {{"a b", "B"}, {"a b c", std::nullopt}}},
+      {"lines that part inside a longer one",
+       "a b c d\tLONG\r\na b x\tX\r\na y\tY\r\na b c e\tE",
+       {{"a b c d", "LONG"},
+        {"a b x", "X"},
+        {"a y", "Y"},
+        {"a b c e", "E"},
+        {"a b c", std::nullopt}}},
       {"other control bytes are word bytes",
        "a\x0B"
        "b\tX",
-       {{0, 1,
-         "a\x0B"
-         "b"}},
-       {{1, "X"}}},
-      {"empty file", "", {}, {}},
+       {{"a\x0B"
+         "b",
+         "X"}}},
   };
   for (const Row& row : rows) {
-    const MultiWordAutomaton automaton = ReadMultiWordFile(row.file);
-    EXPECT_EQ(automaton.Transitions(), row.transitions) << row.what;
-    EXPECT_EQ(automaton.Finals(), row.finals) << row.what;
+    SCOPED_TRACE(row.what);
+    ExpectUnits(row.file, row.units);
   }
+  EXPECT_TRUE(ReadMultiWordFile("").Empty());
+  EXPECT_TRUE(ReadMultiWordFile("   \r\n\tX\r\n").Empty());
+  EXPECT_FALSE(ReadMultiWordFile("a").Empty());
 }
 
 TEST(MultiWordAutomaton, FindsTransitionsAndFinals) {
   const MultiWordAutomaton automaton = ReadMultiWordFile("a b\tX\r\na b\tY\r\nb\tZ\r\n");
-  EXPECT_EQ(automaton.FindTransition(0, "a"), 1);
-  EXPECT_EQ(automaton.FindTransition(1, "b"), 2);
-  EXPECT_EQ(automaton.FindTransition(0, "b"), 3);
+  const int a = automaton.FindTransition(0, "a");
+  const int ab = automaton.FindTransition(a, "b");
+  const int b = automaton.FindTransition(0, "b");
+  EXPECT_EQ(std::set<int>({0, a, ab, b}).size(), 4u);
   EXPECT_EQ(automaton.FindTransition(0, "A"), MultiWordAutomaton::kNoState);
-  EXPECT_EQ(automaton.FindTransition(2, "b"), MultiWordAutomaton::kNoState);
+  EXPECT_EQ(automaton.FindTransition(ab, "b"), MultiWordAutomaton::kNoState);
   EXPECT_EQ(automaton.FindTransition(99, "a"), MultiWordAutomaton::kNoState);
-  EXPECT_EQ(automaton.FindFinal(2), std::optional<std::string_view>("X"));
-  EXPECT_EQ(automaton.FindFinal(3), std::optional<std::string_view>("Z"));
-  EXPECT_EQ(automaton.FindFinal(1), std::nullopt);
+  EXPECT_EQ(automaton.FindTransition(-1, "a"), MultiWordAutomaton::kNoState);
+  EXPECT_EQ(automaton.FindFinal(ab), std::optional<std::string_view>("X"));
+  EXPECT_EQ(automaton.FindFinal(b), std::optional<std::string_view>("Z"));
+  EXPECT_EQ(automaton.FindFinal(a), std::nullopt);
   EXPECT_EQ(automaton.FindFinal(99), std::nullopt);
 }
 
-// The look-ups a plain scan of the entries in creation order gives.
-int ScanTransitions(const MultiWordAutomaton& automaton, int state, std::string_view word) {
-  for (const MultiWordTransition& transition : automaton.Transitions()) {
-    if (transition.from == state && transition.word == word)
-      return transition.to;
-  }
-  return MultiWordAutomaton::kNoState;
-}
+struct Line {
+  std::vector<std::string> words;
+  std::string annotation;
+};
 
-std::optional<std::string_view> ScanFinals(const MultiWordAutomaton& automaton, int state) {
-  for (const MultiWordFinal& final_entry : automaton.Finals()) {
-    if (final_entry.state == state)
-      return final_entry.annotation;
-  }
-  return std::nullopt;
-}
-
-int ScanTokenTransition(const MultiWordAutomaton& automaton, int state, std::string_view token) {
-  int to = ScanTransitions(automaton, state, token);
-  const std::string lower = utils::LowerCase(token);
-  if (to == MultiWordAutomaton::kNoState)
-    to = ScanTransitions(automaton, state, lower);
-  if (to == MultiWordAutomaton::kNoState && !token.empty()) {
+// Joining as a scan of the lines gives it: a token goes on with the first of its forms that,
+// after the tokens held, begins some line; the first line that the held tokens then make up
+// ends the match.
+std::vector<std::string> ScanJoin(const std::vector<Line>& lines,
+                                  const std::vector<std::string>& tokens) {
+  std::vector<std::string> out;
+  std::vector<std::string> path;
+  std::vector<std::string> held;
+  const auto begins_a_line = [&lines](const std::vector<std::string>& words) {
+    return std::any_of(lines.begin(), lines.end(), [&words](const Line& line) {
+      return line.words.size() >= words.size() &&
+             std::equal(words.begin(), words.end(), line.words.begin());
+    });
+  };
+  for (const std::string& token : tokens) {
+    const std::string lower = utils::LowerCase(token);
     const std::string capitalised = utils::ToUpperCp1252(token[0]) + lower.substr(1);
-    to = ScanTransitions(automaton, state, capitalised);
+    bool goes_on = false;
+    for (const std::string& form : {token, lower, capitalised}) {
+      path.push_back(form);
+      goes_on = begins_a_line(path);
+      if (goes_on)
+        break;
+      path.pop_back();
+    }
+    if (!goes_on) {
+      out.insert(out.end(), held.begin(), held.end());
+      out.push_back(token);
+      held.clear();
+      path.clear();
+      continue;
+    }
+    held.push_back(token);
+    const auto unit = std::find_if(lines.begin(), lines.end(),
+                                   [&path](const Line& line) { return line.words == path; });
+    if (unit != lines.end()) {
+      std::string joined = held.front();
+      for (std::size_t i = 1; i < held.size(); ++i)
+        joined += " " + held[i];
+      out.push_back(joined + "\t" + unit->annotation);
+      held.clear();
+      path.clear();
+    }
   }
-  return to;
+  out.insert(out.end(), held.begin(), held.end());
+  return out;
 }
 
-TEST(MultiWordAutomaton, IndexedLookUpsGiveTheFirstMatchesOfAScan) {
+TEST(MultiWordAutomaton, JoinsAsAScanOfTheLinesDoes) {
   // Short words over a few letters of both cases, accented ones among them, so that many words
-  // share their lower-case form and states.
+  // share their lower-case form and lines share their starts, end inside one another and part.
   const std::string letters = "aAbB\xE9\xC9\xFF\x9F";
   std::mt19937 random(7);
   // Some words are long and share their first eight bytes in either case.
   auto word = [&] {
     std::string w = random() % 4 == 0 ? (random() % 2 ? "prefixes" : "PREFIXES") : "";
-    for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
+    for (int n = 1 + static_cast<int>(random() % 2); n > 0; --n)
       w += letters[random() % letters.size()];
     return w;
   };
-  std::string file;
-  for (int line = 0; line < 400; ++line) {
-    for (int n = 1 + static_cast<int>(random() % 3); n > 0; --n)
-      file += word() + " ";
-    file += "\t" + std::to_string(line) + "\r\n";
-  }
-  // Then many case forms of one word, at the start and after another word, repeated too.
+  // Many case forms of one word, at the start and after another word.
   auto case_form = [&] {
     std::string form = "abab\xE9\xFF";
     for (char& byte : form) {
@@ -162,20 +196,26 @@ TEST(MultiWordAutomaton, IndexedLookUpsGiveTheFirstMatchesOfAScan) {
     }
     return form;
   };
-  for (int line = 0; line < 300; ++line) {
-    file +=
-        (line % 2 ? "a " : "") + case_form() + " " + word() + "\t" + std::to_string(line) + "\r\n";
+  std::vector<Line> lines;
+  for (int n = 0; n < 600; ++n) {
+    Line line{{}, std::to_string(n)};
+    if (n >= 400 && n % 2)
+      line.words.push_back("a");
+    line.words.push_back(n >= 400 ? case_form() : word());
+    for (int more = static_cast<int>(random() % 4); more > 0; --more)
+      line.words.push_back(word());
+    lines.push_back(line);
   }
-  const MultiWordAutomaton automaton = ReadMultiWordFile(file);
-  const int states = static_cast<int>(automaton.Transitions().size()) + 1;
-  for (int query = 0; query < 20000; ++query) {
-    const int state = static_cast<int>(random() % states);
-    const std::string w = query % 2 ? word() : case_form();
-    ASSERT_EQ(automaton.FindTransition(state, w), ScanTransitions(automaton, state, w));
-    ASSERT_EQ(automaton.FindTokenTransition(state, w), ScanTokenTransition(automaton, state, w));
+  std::string file;
+  for (const Line& line : lines) {
+    for (const std::string& w : line.words)
+      file += w + " ";
+    file += "\t" + line.annotation + "\r\n";
   }
-  for (int state = 0; state <= states; ++state)
-    ASSERT_EQ(automaton.FindFinal(state), ScanFinals(automaton, state));
+  std::vector<std::string> tokens;
+  for (int n = 0; n < 4000; ++n)
+    tokens.push_back(random() % 3 ? word() : case_form());
+  EXPECT_EQ(JoinMultiWords(ReadMultiWordFile(file), tokens), ScanJoin(lines, tokens));
 }
 
 // Every form of a token shares the token's lower-case form; the transition index relies on it.

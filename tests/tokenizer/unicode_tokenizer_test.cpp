@@ -188,8 +188,9 @@ TEST(UnicodeTokenizer, AGlueingBracketMakesNoCharacterOfTwoBytes) {
 
 TEST(UnicodeTokenizer, MultiWordFormsWithCyrillicCapitals) {
   TokenizerData data;
-  data.multi_words =
-      ReadMultiWordFile("в течение\tPREP\r\nСанкт Петербург\tNP\r\nёлки палки\tINTJ\r\n");
+  data.multi_words = ReadMultiWordFile(
+      "в течение\tPREP\r\nСанкт Петербург\tNP\r\nёлки палки\tINTJ\r\n"
+      "в силу\tPREP2\r\nтак как\tCONJ\r\nТак называемый\tADJ\r\n");
   struct Row {
     std::string tokens;
     std::string lines;
@@ -201,6 +202,11 @@ TEST(UnicodeTokenizer, MultiWordFormsWithCyrillicCapitals) {
       {"САНКТ ПЕТЕРБУРГ", Lines({"САНКТ ПЕТЕРБУРГ\tNP"})},
       {"Ёлки ПАЛКИ", Lines({"Ёлки ПАЛКИ\tINTJ"})},
       {"в санкт", Lines({"в", "санкт"})},
+      {"В силу", Lines({"В силу\tPREP2"})},
+      // A token takes the way of its own form before that of its lower-case form.
+      {"Так называемый", Lines({"Так называемый\tADJ"})},
+      {"ТАК КАК", Lines({"ТАК КАК\tCONJ"})},
+      {"ТАК НАЗЫВАЕМЫЙ", Lines({"ТАК", "НАЗЫВАЕМЫЙ"})},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(test::Tokenize(row.tokens, Unicode(), data), row.lines) << row.tokens;

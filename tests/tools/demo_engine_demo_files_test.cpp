@@ -11,6 +11,7 @@
 #include "options_file/option_keys.h"
 #include "options_file/option_lines.h"
 #include "parameter_file.h"
+#include "support/plain_multi_word_joiner.h"
 #include "tokenizer/abbreviations.h"
 #include "tokenizer/multi_words.h"
 #include "utils/cp1252.h"
@@ -116,19 +117,24 @@ TEST(DemoEngineDemoFiles, MultiWordFilesKeepEveryUnitWithAKnownTag) {
     ExpectWindowsText(name, bytes, IsUtf8Language(language));
     const ParameterFile parameters = ReadParameterFile(kDemoFolder + language + ".par");
     const tokenizer::MultiWordAutomaton automaton = tokenizer::ReadMultiWordFile(bytes);
-    const std::size_t lines = options_file::SplitIntoLines(bytes).size();
-    EXPECT_GE(lines, 30u) << name;
-    ASSERT_EQ(automaton.Finals().size(), lines) << name;
-    std::set<int> final_states;
-    for (const tokenizer::MultiWordFinal& unit : automaton.Finals()) {
-      EXPECT_TRUE(parameters.HasTag(unit.annotation)) << name << ": " << unit.annotation;
-      // The first unit reached wins: a second line for the same words would never be used.
-      EXPECT_TRUE(final_states.insert(unit.state).second) << name << ": " << unit.annotation;
-    }
-    for (const tokenizer::MultiWordTransition& transition : automaton.Transitions()) {
-      // A unit of one word, or a unit that begins another, would hide the longer one.
-      EXPECT_FALSE(transition.from == 0 && final_states.count(transition.to)) << name;
-      EXPECT_FALSE(final_states.count(transition.from)) << name << ": " << transition.word;
+    const std::vector<std::string_view> lines = options_file::SplitIntoLines(bytes);
+    EXPECT_GE(lines.size(), 30u) << name;
+    for (const std::string_view line_view : lines) {
+      const std::string line(line_view);
+      const std::size_t tab = line.find('\t');
+      ASSERT_NE(tab, std::string::npos) << name << ": " << line;
+      const std::string annotation = line.substr(tab + 1);
+      EXPECT_TRUE(parameters.HasTag(annotation)) << name << ": " << annotation;
+      // Each unit is joined by its own words: no shorter unit hides it, and no earlier line
+      // for the same words takes its place.
+      std::vector<std::string> words;
+      for (std::size_t start = 0; start < tab;) {
+        const std::size_t stop = std::min(line.find(' ', start), tab);
+        words.push_back(line.substr(start, stop - start));
+        start = stop + 1;
+      }
+      EXPECT_EQ(test_support::JoinMultiWords(automaton, words), std::vector<std::string>{line})
+          << name;
     }
   }
 }
