@@ -1,5 +1,7 @@
 #include "tokenizer/character_joiner.h"
 
+#include "utils/unicode_case.h"
+
 namespace tokenizer {
 
 CharacterJoiner::CharacterJoiner(const MultiWordAutomaton& automaton, LineOutput& lines)
@@ -19,8 +21,14 @@ int CharacterJoiner::FindTokenTransition(int state, const CharacterText& token) 
   if (automaton_.Branches(state)) {
     if (!MayLeave(state, CaselessHash(token)))
       return MultiWordAutomaton::kNoState;
-  } else if (automaton_.PathWord(state).empty()) {
-    return MultiWordAutomaton::kNoState;
+  } else {
+    // Inside a path, every form of the token must begin with a case form of the first
+    // character of the one word that leads on; most tokens are turned away there.
+    const std::string_view word = automaton_.PathWord(state);
+    if (word.empty() || token.Size() == 0 ||
+        utils::CaselessKey(CharacterText(word, {}).At(0).code_point) !=
+            utils::CaselessKey(token.At(0).code_point))
+      return MultiWordAutomaton::kNoState;
   }
   int to = automaton_.FindTransition(state, token.Bytes());
   if (to != MultiWordAutomaton::kNoState)

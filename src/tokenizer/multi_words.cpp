@@ -77,19 +77,29 @@ int MultiWordAutomaton::FindTransition(int state, std::string_view word) const {
 }
 
 int MultiWordAutomaton::FollowPath(int state, std::string_view token) const {
-  const std::string_view word = PathWord(state);
-  if (word.size() != token.size())
+  // The path's word is compared where it lies, so that most tokens are turned away at their
+  // first byte. The token matches as it is, or in lower case after a first byte that is its
+  // own in lower or upper case: the lower-case and the capitalised form.
+  const char* word = text_.data() + state + 1;
+  if (token.empty())
     return kNoState;
-  const int to = state + 1 + static_cast<int>(word.size());
-  if (word == token)
-    return to;
-  // The lower-case and the capitalised form differ in their first byte only.
   const ByteCase& cases = ByteCase::Get();
+  const char first = token.front();
+  bool as_it_is = word[0] == first;
+  if (!as_it_is && word[0] != cases.Lower(first) && word[0] != cases.Upper(first))
+    return kNoState;
+  bool lower_after_first = true;
   for (std::size_t i = 1; i < token.size(); ++i) {
-    if (cases.Lower(token[i]) != word[i])
+    // A word holds no mark, and the text ends in one.
+    if (IsMark(word[i]))
+      return kNoState;
+    as_it_is = as_it_is && word[i] == token[i];
+    lower_after_first = lower_after_first && word[i] == cases.Lower(token[i]);
+    if (!as_it_is && !lower_after_first)
       return kNoState;
   }
-  return cases.Lower(token[0]) == word[0] || cases.Upper(token[0]) == word[0] ? to : kNoState;
+  // A first byte that is the token's own is also its lower- or upper-case form.
+  return IsMark(word[token.size()]) ? state + 1 + static_cast<int>(token.size()) : kNoState;
 }
 
 int MultiWordAutomaton::FindCaseFormTransition(int state, const FoldedIndex::Group& group,
@@ -123,15 +133,20 @@ int MultiWordAutomaton::FindPassingTokenTransition(int state, std::string_view t
   if (group == nullptr)
     return kNoState;
   // A lone word in lower case is what every form of the token finds: the usual case.
-  if (const int end = FoldedIndex::SoleLowerCaseEnd(*group); end != FoldedIndex::kNone)
-    return end;
-  if (!index.IsShort(*group))
-    return FindCaseFormTransition(state, *group, token);
-  const auto word_of = [this, group, &index](int item) {
-    return std::string_view(text_).substr(static_cast<std::size_t>(index.End(item)) - group->length,
-                                          group->length);
+  const int end = FoldedIndex::SoleLowerCaseEnd(*group);
+  return end != FoldedIndex::kNone ? end : FindInGroup(state, *group, token);
+}
+
+int MultiWordAutomaton::FindInGroup(int state, const FoldedIndex::Group& group,
+                                    std::string_view token) const {
+  const FoldedIndex& index = IndexFrom(state);
+  if (!index.IsShort(group))
+    return FindCaseFormTransition(state, group, token);
+  const auto word_of = [this, &group, &index](int item) {
+    return std::string_view(text_).substr(static_cast<std::size_t>(index.End(item)) - group.length,
+                                          group.length);
   };
-  const int first = FoldedIndex::FirstItem(*group);
+  const int first = FoldedIndex::FirstItem(group);
   for (int item = first; item != FoldedIndex::kNone; item = index.Next(item)) {
     if (word_of(item) == token)
       return index.End(item);
@@ -148,12 +163,10 @@ int MultiWordAutomaton::FindPassingTokenTransition(int state, std::string_view t
   return kNoState;
 }
 
-std::optional<std::string_view> MultiWordAutomaton::FindFinal(int state) const {
-  const auto place = static_cast<std::size_t>(state);
-  if (place >= text_.size() || (text_[place] != '\t' && text_[place] != '\r'))
-    return std::nullopt;
+std::string_view MultiWordAutomaton::AnnotationOf(std::size_t place) const {
   const std::size_t start =
-      text_[place] == '\t' ? place + 1 : static_cast<std::size_t>(FindIndexed(state, ""));
+      text_[place] == '\t' ? place + 1
+                           : static_cast<std::size_t>(FindIndexed(static_cast<int>(place), ""));
   return std::string_view(text_).substr(start, text_.find('\n', start) - start);
 }
 

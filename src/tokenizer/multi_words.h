@@ -31,17 +31,31 @@ class MultiWordAutomaton {
   // The transition a text token takes from `state`: tried with the token as it is, then in
   // lower case, then capitalised (first byte upper case, the rest lower case).
   int FindTokenTransition(int state, std::string_view token) const {
-    if (static_cast<std::size_t>(state) >= text_.size())
+    // Most tokens meet the start state, and most of them are turned away by its filter or
+    // find a lone lower-case word; only the others pay for a call.
+    if (state != 0) {
+      const char mark = static_cast<std::size_t>(state) < text_.size() ? text_[state] : '\t';
+      if (mark == ' ')
+        return FollowPath(state, token);
+      return mark == '\n' && exits_.MayHold(1, SketchOf(token) ^ StateBits(state))
+                 ? FindPassingTokenTransition(state, token)
+                 : kNoState;
+    }
+    if (!exits_.MayHold(0, SketchOf(token)))
       return kNoState;
-    if (text_[static_cast<std::size_t>(state)] == ' ')
-      return FollowPath(state, token);
-    // Most tokens are turned away by the filter; only the others pay for a call.
-    if (text_[static_cast<std::size_t>(state)] != '\n' || !MayLeave(state, SketchOf(token)))
+    const FoldedIndex::Group* group = start_index_.Find(text_, 0, FoldedKey(token));
+    if (group == nullptr)
       return kNoState;
-    return FindPassingTokenTransition(state, token);
+    const int end = FoldedIndex::SoleLowerCaseEnd(*group);
+    return end != FoldedIndex::kNone ? end : FindInGroup(0, *group, token);
   }
   // The annotation of the first line of the file that ends in `state`.
-  std::optional<std::string_view> FindFinal(int state) const;
+  std::optional<std::string_view> FindFinal(int state) const {
+    const auto place = static_cast<std::size_t>(state);
+    if (place >= text_.size() || (text_[place] != '\t' && text_[place] != '\r'))
+      return std::nullopt;
+    return AnnotationOf(place);
+  }
 
   // The one word that leads on from `state` when its path goes on without a choice; empty when
   // the state has several ways on or none.
@@ -79,9 +93,8 @@ class MultiWordAutomaton {
   static std::uint64_t StateBits(int state) {
     return static_cast<std::uint64_t>(state) * 0xC2B2AE3D27D4EB4FULL;
   }
-  bool MayLeave(int state, std::uint64_t sketch) const {
-    return state == 0 ? exits_.MayHold(0, sketch) : exits_.MayHold(1, sketch ^ StateBits(state));
-  }
+  // The annotation of the line that ends at `place`.
+  std::string_view AnnotationOf(std::size_t place) const;
   // The state after `token` in one of its three forms from `state`, where the path goes on with
   // one word only.
   int FollowPath(int state, std::string_view token) const;
@@ -89,6 +102,8 @@ class MultiWordAutomaton {
   int FindIndexed(int state, std::string_view word) const;
   // FindTokenTransition for a token that passed the filter of `state`.
   int FindPassingTokenTransition(int state, std::string_view token) const;
+  // The same, given the group of the token's lower-case form, which is not one lower-case word.
+  int FindInGroup(int state, const FoldedIndex::Group& group, std::string_view token) const;
   // The same for a token whose lower-case form leads from `state` in many case forms: each of
   // the token's three forms is looked up by its exact bytes.
   int FindCaseFormTransition(int state, const FoldedIndex::Group& group,

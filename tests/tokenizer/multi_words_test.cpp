@@ -224,6 +224,8 @@ TEST(MultiWordAutomaton, CaseFormsShareTheLowerCaseForm) {
     const char c = static_cast<char>(i);
     EXPECT_EQ(utils::ToLowerCp1252(utils::ToUpperCp1252(c)), utils::ToLowerCp1252(c)) << i;
     EXPECT_EQ(utils::ToLowerCp1252(utils::ToLowerCp1252(c)), utils::ToLowerCp1252(c)) << i;
+    // A path's word is compared byte by byte on this: a byte is its own lower or upper case.
+    EXPECT_TRUE(utils::ToLowerCp1252(c) == c || utils::ToUpperCp1252(c) == c) << i;
   }
 }
 
