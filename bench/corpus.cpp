@@ -3,79 +3,50 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <vector>
 
 #include "utils/files.h"
 #include "utils/utf8.h"
 
 namespace bench {
+
+const Language& English() {
+  static const Language language = WithRareWords(Language{
+      .common_words =
+          {"the",    "of",     "and",    "to",      "a",       "in",    "is",     "that",
+           "for",    "it",     "as",     "was",     "with",    "be",    "by",     "on",
+           "not",    "he",     "this",   "are",     "or",      "his",   "from",   "at",
+           "which",  "but",    "have",   "an",      "had",     "they",  "you",    "were",
+           "their",  "one",    "all",    "we",      "can",     "her",   "has",    "there",
+           "been",   "if",     "more",   "when",    "will",    "would", "who",    "so",
+           "no",     "out",    "up",     "into",    "them",    "time",  "only",   "new",
+           "some",   "could",  "these",  "two",     "may",     "first", "then",   "do",
+           "any",    "like",   "my",     "now",     "over",    "such",  "our",    "man",
+           "me",     "even",   "most",   "made",    "after",   "also",  "did",    "many",
+           "before", "must",   "years",  "where",   "through", "back",  "much",   "way",
+           "well",   "down",   "should", "each",    "just",    "those", "people", "how",
+           "too",    "little", "state",  "good",    "very",    "make",  "world",  "still",
+           "own",    "see",    "men",    "work",    "long",    "get",   "here",   "between",
+           "both",   "life",   "being",  "under",   "never",   "day",   "same",   "another",
+           "know",   "while",  "last",   "might",   "us",      "great", "old",    "year",
+           "off",    "come",   "since",  "against", "go",      "came",  "right",  "used",
+           "take",   "three",  "house",  "city",    "spite",   "front", "order",  "case"},
+      .abbreviations = {"etc.",  "Mr.",  "Mrs.", "Dr.",  "Prof.", "vs.",  "e.g.",  "i.e.",
+                        "cf.",   "Jan.", "Feb.", "Mar.", "Apr.",  "Aug.", "Sept.", "Oct.",
+                        "Nov.",  "Dec.", "No.",  "St.",  "Co.",   "Inc.", "Ltd.",  "approx.",
+                        "dept.", "est.", "fig.", "vol.", "pp.",   "ed."},
+      .letters = {"e", "t", "a", "o", "i", "n", "s", "h", "r", "d", "l", "c",    "u",    "m",   "w",
+                  "f", "g", "y", "p", "b", "v", "k", "j", "x", "q", "z", "\xE9", "\xE8", "\xE0"},
+      .first_letters = 26,
+      .seed = 0,
+      .abbreviations_heading = "# abbreviations for the benchmark\r\n\r\n",
+      .first_units = "in spite of\tPREP\r\nin front of\tPREP\r\nas well as\tCONJ\r\n",
+      .rare_words = {},
+  });
+  return language;
+}
+
 namespace {
-
-const std::vector<std::string> kCommonWords = {
-    "the",    "of",    "and",     "to",      "a",      "in",      "is",    "that",   "for",
-    "it",     "as",    "was",     "with",    "be",     "by",      "on",    "not",    "he",
-    "this",   "are",   "or",      "his",     "from",   "at",      "which", "but",    "have",
-    "an",     "had",   "they",    "you",     "were",   "their",   "one",   "all",    "we",
-    "can",    "her",   "has",     "there",   "been",   "if",      "more",  "when",   "will",
-    "would",  "who",   "so",      "no",      "out",    "up",      "into",  "them",   "time",
-    "only",   "new",   "some",    "could",   "these",  "two",     "may",   "first",  "then",
-    "do",     "any",   "like",    "my",      "now",    "over",    "such",  "our",    "man",
-    "me",     "even",  "most",    "made",    "after",  "also",    "did",   "many",   "before",
-    "must",   "years", "where",   "through", "back",   "much",    "way",   "well",   "down",
-    "should", "each",  "just",    "those",   "people", "how",     "too",   "little", "state",
-    "good",   "very",  "make",    "world",   "still",  "own",     "see",   "men",    "work",
-    "long",   "get",   "here",    "between", "both",   "life",    "being", "under",  "never",
-    "day",    "same",  "another", "know",    "while",  "last",    "might", "us",     "great",
-    "old",    "year",  "off",     "come",    "since",  "against", "go",    "came",   "right",
-    "used",   "take",  "three",   "house",   "city",   "spite",   "front", "order",  "case"};
-
-const std::vector<std::string> kAbbreviations = {
-    "etc.", "Mr.",  "Mrs.", "Dr.",     "Prof.", "vs.",  "e.g.", "i.e.", "cf.", "Jan.",
-    "Feb.", "Mar.", "Apr.", "Aug.",    "Sept.", "Oct.", "Nov.", "Dec.", "No.", "St.",
-    "Co.",  "Inc.", "Ltd.", "approx.", "dept.", "est.", "fig.", "vol.", "pp.", "ed."};
-
-class Generator {
- public:
-  explicit Generator(unsigned seed) : random_(seed) {}
-
-  std::size_t Below(std::size_t n) { return random_() % n; }
-  bool Chance(int percent) { return Below(100) < static_cast<std::size_t>(percent); }
-
-  std::string RandomWord() {
-    static const std::string letters = "etaoinshrdlcumwfgypbvkjxqz\xE9\xE8\xE0";
-    std::string word;
-    const std::size_t length = 2 + Below(9);
-    for (std::size_t i = 0; i < length; ++i)
-      word += letters[Below(i == 0 ? 26 : letters.size())];
-    return word;
-  }
-
-  const std::string& RareWord();
-
-  const std::string& Word() {
-    return Chance(70) ? kCommonWords[Below(kCommonWords.size())] : RareWord();
-  }
-
- private:
-  std::mt19937 random_;
-};
-
-// The rarer words of the text, the same for the text and the language files.
-const std::vector<std::string>& RareWords() {
-  static const std::vector<std::string> words = [] {
-    Generator generator(0);
-    std::vector<std::string> list;
-    for (int i = 0; i < 20000; ++i)
-      list.push_back(generator.RandomWord());
-    return list;
-  }();
-  return words;
-}
-
-const std::string& Generator::RareWord() {
-  return RareWords()[Below(RareWords().size())];
-}
 
 // One sentence of the text, with a space after it.
 void AppendSentence(Generator& generator, std::string& text) {
@@ -97,7 +68,7 @@ void AppendSentence(Generator& generator, std::string& text) {
     else if (kind < 9)
       word += "'s";
     else if (kind < 11)
-      word = kAbbreviations[generator.Below(kAbbreviations.size())];
+      word = generator.Abbreviation();
     else if (kind < 13)
       word = std::to_string(1900 + generator.Below(120));
     else if (kind < 14)
@@ -115,47 +86,7 @@ void AppendSentence(Generator& generator, std::string& text) {
 }  // namespace
 
 void WriteCorpus(const std::string& name, std::size_t bytes) {
-  Generator generator(1);
-  utils::FileWriter writer(name);
-  std::string chunk;
-  for (std::size_t written = 0; written < bytes;) {
-    chunk.clear();
-    while (chunk.size() < (1 << 16))
-      AppendSentence(generator, chunk);
-    if (chunk.size() > bytes - written)
-      chunk.resize(bytes - written);
-    writer.Write(chunk);
-    written += chunk.size();
-  }
-  writer.Close();
-}
-
-void WriteAbbreviationFile(const std::string& name, int entries) {
-  Generator generator(2);
-  std::string file = "# abbreviations for the benchmark\r\n\r\n";
-  for (int i = 0; i < entries; ++i) {
-    if (i < static_cast<int>(kAbbreviations.size()))
-      file += kAbbreviations[static_cast<std::size_t>(i)];
-    else
-      file += generator.RandomWord() + (generator.Chance(95) ? "." : "");
-    file += "\r\n";
-  }
-  utils::WriteWholeFile(name, file);
-}
-
-void WriteMultiWordFile(const std::string& name, int lines, bool common_starts) {
-  Generator generator(3);
-  std::string file = "in spite of\tPREP\r\nin front of\tPREP\r\nas well as\tCONJ\r\n";
-  for (int i = 3; i < lines; ++i) {
-    if (common_starts || generator.Chance(30))
-      file += kCommonWords[generator.Below(kCommonWords.size())];
-    else
-      file += generator.RareWord();
-    for (std::size_t n = 1 + generator.Below(3); n > 0; --n)
-      file += " " + generator.Word();
-    file += "\tMW" + std::to_string(i) + "\r\n";
-  }
-  utils::WriteWholeFile(name, file);
+  WriteText(name, bytes, English(), false, AppendSentence);
 }
 
 namespace {

@@ -5,18 +5,15 @@
 #include <cstddef>
 #include <string>
 
+#include "language_material.h"
+
 namespace bench {
+
+// The English material: its words, abbreviations and letters.
+const Language& English();
 
 // Writes about `bytes` bytes of text with CR LF line ends to `name`.
 void WriteCorpus(const std::string& name, std::size_t bytes);
-
-// Writes an abbreviations file of `entries` entries (with a few comments and blank lines).
-void WriteAbbreviationFile(const std::string& name, int entries);
-
-// Writes a multi-word file of `lines` lines. Their first words are a mix of the text's common and
-// rarer words, as in a list of fixed phrases and names; with `common_starts` every line begins
-// with one of the most common words, so that a third of the text's tokens start a match.
-void WriteMultiWordFile(const std::string& name, int lines, bool common_starts);
 
 // The unkind inputs, each written to `name`:
 // an abbreviations file of `lines` lines, all "etc.";

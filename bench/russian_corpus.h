@@ -5,16 +5,15 @@
 #include <cstddef>
 #include <string>
 
+#include "language_material.h"
+
 namespace bench {
+
+// The Russian material: its words, abbreviations and letters.
+const Language& Russian();
 
 // Writes about `bytes` bytes of UTF-8 text with CR LF line ends to `name`, never cutting a
 // character in two.
 void WriteRussianCorpus(const std::string& name, std::size_t bytes);
-
-// Writes an abbreviations file of `entries` entries.
-void WriteRussianAbbreviationFile(const std::string& name, int entries);
-
-// Writes a multi-word file of `lines` lines, as WriteMultiWordFile does for English.
-void WriteRussianMultiWordFile(const std::string& name, int lines, bool common_starts);
 
 }  // namespace bench

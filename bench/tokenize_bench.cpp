@@ -164,21 +164,24 @@ int RunBenchmark(const std::string& program, const Settings& settings) {
   const std::string small_abbreviations = folder + "abbreviations-small";
   const std::string small_multi_words = folder + "mwls-small";
   const std::string empty = folder + "empty";
-  bench::WriteAbbreviationFile(abbreviations, kAbbreviationEntries);
-  bench::WriteMultiWordFile(multi_words, kMultiWordLines, false);
-  bench::WriteMultiWordFile(common_multi_words, kMultiWordLines, true);
+  bench::WriteAbbreviationFile(abbreviations, kAbbreviationEntries, bench::English());
+  bench::WriteMultiWordFile(multi_words, kMultiWordLines, false, bench::English());
+  bench::WriteMultiWordFile(common_multi_words, kMultiWordLines, true, bench::English());
   // Lists a hundred times smaller whose sequences start as often in the text: the time goes to
   // the matches the text makes, not to the size of the lists.
-  bench::WriteAbbreviationFile(small_abbreviations, kAbbreviationEntries / 100);
-  bench::WriteMultiWordFile(small_multi_words, kMultiWordLines / 100, true);
+  bench::WriteAbbreviationFile(small_abbreviations, kAbbreviationEntries / 100, bench::English());
+  bench::WriteMultiWordFile(small_multi_words, kMultiWordLines / 100, true, bench::English());
   utils::WriteWholeFile(empty, "");
 
-  bench::WriteRussianAbbreviationFile(folder + "russian-abbreviations", kAbbreviationEntries);
-  bench::WriteRussianMultiWordFile(folder + "russian-mwls", kMultiWordLines, false);
-  bench::WriteRussianMultiWordFile(folder + "russian-mwls-common", kMultiWordLines, true);
-  bench::WriteRussianAbbreviationFile(folder + "russian-abbreviations-small",
-                                      kAbbreviationEntries / 100);
-  bench::WriteRussianMultiWordFile(folder + "russian-mwls-small", kMultiWordLines / 100, true);
+  bench::WriteAbbreviationFile(folder + "russian-abbreviations", kAbbreviationEntries,
+                               bench::Russian());
+  bench::WriteMultiWordFile(folder + "russian-mwls", kMultiWordLines, false, bench::Russian());
+  bench::WriteMultiWordFile(folder + "russian-mwls-common", kMultiWordLines, true,
+                            bench::Russian());
+  bench::WriteAbbreviationFile(folder + "russian-abbreviations-small", kAbbreviationEntries / 100,
+                               bench::Russian());
+  bench::WriteMultiWordFile(folder + "russian-mwls-small", kMultiWordLines / 100, true,
+                            bench::Russian());
 
   std::printf(
       "Default English options on Windows-1252 text, and Russian options on UTF-8 text (Unicode "
