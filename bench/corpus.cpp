@@ -167,6 +167,17 @@ void WriteUnclosedTag(const std::string& name, const std::string& text) {
   writer.Close();
 }
 
+void WriteTagOfRepeats(const std::string& name, std::string_view unit, std::size_t bytes) {
+  std::string piece;
+  while (piece.size() < (1 << 20))
+    piece.append(unit);
+  utils::FileWriter writer(name);
+  writer.Write("<");
+  for (std::size_t written = 0; written < bytes; written += piece.size())
+    writer.Write(piece);
+  writer.Close();
+}
+
 // The pieces are changed as they are copied, so the benchmark's own process stays small: each
 // measured run starts from it and would count its peak.
 void WriteHalfInUnclosedTag(const std::string& name, const std::string& text) {

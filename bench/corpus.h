@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "language_material.h"
 
@@ -30,6 +31,9 @@ void WriteUnclosedTag(const std::string& name, const std::string& text);
 // the text file `text` without its markup, with LF line ends, which a tag turns into two spaces
 // each, and a "<" that no ">" closes halfway;
 void WriteHalfInUnclosedTag(const std::string& name, const std::string& text);
+// a "<" and then about `bytes` bytes of `unit` repeated, which holds a lone CR or LF: a tag that
+// grows by more than the room before it;
+void WriteTagOfRepeats(const std::string& name, std::string_view unit, std::size_t bytes);
 // the UTF-8 text file `text` as UTF-16 little-endian, with its byte-order mark.
 void WriteUtf16Copy(const std::string& name, const std::string& text);
 

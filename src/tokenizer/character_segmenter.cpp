@@ -4,6 +4,8 @@
 #include <array>
 #include <vector>
 
+#include "tokenizer/tag_parts.h"
+
 namespace tokenizer {
 namespace {
 
@@ -31,26 +33,25 @@ bool IsStop(const std::array<bool, 256>& stops, char c) {
 class Segmenter {
  public:
   Segmenter(std::size_t first_invalid, std::size_t file_offset, const MessageReport& report,
-            CharacterSink& segments)
+            CharacterSink& segments, LineOutput& lines)
       : first_invalid_(first_invalid),
         file_offset_(file_offset),
         report_(report),
-        segments_(segments) {}
+        segments_(segments),
+        lines_(lines) {}
 
   void Run(std::string& text);
 
  private:
   std::size_t StepOutside(std::string_view text, std::size_t i);
   std::size_t StepInside(std::string& text, std::size_t i);
-  // Copies the tag so far, up to `end`, into the buffer, with room for `growth` more bytes than
-  // the rest of the text holds: its next change makes it longer than it is in the text.
-  void TakeTagOutOfText(std::string_view text, std::size_t end, std::size_t growth);
-  // At the first lone CR or LF of a tag, at `i`: makes the whole tag, each lone line end two
-  // spaces, in the text itself, moved towards its start over bytes already handed on, when there
-  // is room; returns where the walk goes on, or `i` when there was no room.
-  std::size_t RewriteTagInText(std::string& text, std::size_t i);
-  // The bytes the tag from `i` on grows by: one for each lone CR or LF before its end.
-  static std::size_t TagGrowth(std::string_view text, std::size_t i);
+  // At the first lone CR or LF of a tag, at `i`, when the tag grows by `growth` bytes and there
+  // is room before it: makes the whole tag, each lone line end two spaces, in the text itself,
+  // moved towards its start over bytes already handed on; returns where the walk goes on.
+  std::size_t RewriteTagInText(std::string& text, std::size_t i, std::size_t growth);
+  // Hands on the tag left open at the end of the text, with the two spaces of the implied line
+  // end when the text has none.
+  void EndOpenTag(std::string& text, bool ends_in_line_end);
   // Ends the segment made of the buffer and `run`, the bytes that follow it in the text.
   void EndSegment(std::string_view run);
   // Reports `message`, which occurs at `place` in the text, after a NotUtf8 before it.
@@ -60,12 +61,12 @@ class Segmenter {
   const std::size_t file_offset_;
   const MessageReport& report_;
   CharacterSink& segments_;
+  LineOutput& lines_;  // takes the start of a tag that has no room to grow in the text
   bool inside_tag_ = false;
-  // A tag stays in the text while its changes keep its length (see the Windows-1252 pass).
-  bool tag_in_text_ = false;
+  // A tag is made in the text itself (see the Windows-1252 pass).
   std::size_t tag_start_ = 0;
-  // Bytes of the current segment that are not in one piece in the text, and the places in it
-  // where a dropped ">" glued two pieces together.
+  // Bytes of the current segment that are not in one piece in the text: a word that a dropped
+  // ">" cut in two, with the places in it where it was glued together.
   std::string buffer_;
   std::vector<std::size_t> seams_;
   std::vector<const char*> seam_places_;
@@ -123,7 +124,6 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
     case '<':
       EndSegment(run);
       inside_tag_ = true;
-      tag_in_text_ = true;
       tag_start_ = i;
       return i + 1;
     case '>':
@@ -144,31 +144,7 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
   }
 }
 
-void Segmenter::TakeTagOutOfText(std::string_view text, std::size_t end, std::size_t growth) {
-  if (!tag_in_text_)
-    return;
-  // Room for the whole tag at once: a buffer that doubled as it grew could take twice the tag.
-  const std::size_t tag_end = std::min(text.find('>', end), text.size() - 1) + 1;
-  buffer_.reserve(tag_end - tag_start_ + growth + 2);
-  buffer_.assign(text.substr(tag_start_, end - tag_start_));
-  tag_in_text_ = false;
-}
-
-std::size_t Segmenter::TagGrowth(std::string_view text, std::size_t i) {
-  std::size_t growth = 0;
-  for (; i < text.size() && text[i] != '>'; ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-      ++i;
-    else if (text[i] == '\r' || text[i] == '\n')
-      ++growth;
-  }
-  return growth;
-}
-
-std::size_t Segmenter::RewriteTagInText(std::string& text, std::size_t i) {
-  const std::size_t growth = TagGrowth(text, i);
-  if (growth > tag_start_)
-    return i;
+std::size_t Segmenter::RewriteTagInText(std::string& text, std::size_t i, std::size_t growth) {
   // Moved back by as many bytes as it grows by, the tag is written ahead of where it is read,
   // so the places read are still those of the text as it came.
   const std::size_t start = tag_start_ - growth;
@@ -200,51 +176,36 @@ std::size_t Segmenter::RewriteTagInText(std::string& text, std::size_t i) {
 }
 
 std::size_t Segmenter::StepInside(std::string& text, std::size_t i) {
-  const std::size_t start = i;
   while (i < text.size() && !IsStop(kInsideStops, text[i]))
     ++i;
-  if (!tag_in_text_)
-    buffer_.append(std::string_view(text).substr(start, i - start));
   if (i == text.size())
     return i;
   switch (text[i++]) {
     case '\t':
-      if (tag_in_text_)
-        text[i - 1] = ' ';
-      else
-        buffer_.push_back(' ');
+      text[i - 1] = ' ';
       break;
     case '\r':
       if (i < text.size() && text[i] == '\n') {
         ++i;
-        if (tag_in_text_)
-          text.replace(i - 2, 2, "  ");
-        else
-          buffer_.append("  ");
+        text.replace(i - 2, 2, "  ");
         break;
       }
       [[fallthrough]];
-    case '\n':
-      if (tag_in_text_) {
-        if (const std::size_t next = RewriteTagInText(text, i - 1); next != i - 1)
-          return next;
-        TakeTagOutOfText(text, i - 1, TagGrowth(text, i - 1));
-      }
-      buffer_.append("  ");
-      break;
+    case '\n': {
+      // A tag without room before it for what it grows by goes to the lines in parts.
+      const LoneLineEnds line_ends = FindLoneLineEnds(text, i - 1);
+      if (line_ends.count <= tag_start_)
+        return RewriteTagInText(text, i - 1, line_ends.count);
+      tag_start_ =
+          WriteTagStart(text, tag_start_, i - 1, line_ends.last, lines_,
+                        [this](std::size_t place) { ReportOnce(Message::LtInTag, place); });
+      return line_ends.last + 1;
+    }
     case '<':
       ReportOnce(Message::LtInTag, i - 1);
-      if (!tag_in_text_)
-        buffer_.push_back('<');
       break;
     default:  // '>'
-      if (tag_in_text_) {
-        segments_.Add(CharacterText(std::string_view(text).substr(tag_start_, i - tag_start_), {}));
-      } else {
-        buffer_.push_back('>');
-        segments_.Add(CharacterText(buffer_, {}));
-        buffer_.clear();
-      }
+      segments_.Add(CharacterText(std::string_view(text).substr(tag_start_, i - tag_start_), {}));
       inside_tag_ = false;
       break;
   }
@@ -259,27 +220,32 @@ void Segmenter::Run(std::string& text) {
     i = inside_tag_ ? StepInside(text, i) : StepOutside(text, i);
   if (first_invalid_ < text.size())
     ReportOnce(Message::NotUtf8, first_invalid_);
-  if (inside_tag_) {
-    if (!text.empty() && !ends_in_line_end) {
-      // The implied line end goes into room the text was read with, or else into the copy.
-      if (tag_in_text_ && text.capacity() - text.size() >= 2) {
-        text.append("  ");
-      } else {
-        TakeTagOutOfText(text, text.size(), 0);
-        buffer_.append("  ");
-      }
-    }
-    ReportOnce(Message::EndInTag, text.size());
+  if (inside_tag_)
+    EndOpenTag(text, ends_in_line_end);
+  else
+    EndSegment({});
+}
+
+void Segmenter::EndOpenTag(std::string& text, bool ends_in_line_end) {
+  ReportOnce(Message::EndInTag, text.size());
+  // The implied line end goes into room the text was read with; without room the tag is handed
+  // on as the start of its line, which the two spaces end.
+  if (!ends_in_line_end && text.capacity() - text.size() < 2) {
+    lines_.AddLineStart(std::string_view(text).substr(tag_start_));
+    segments_.Add(CharacterText("  ", {}));
+    return;
   }
-  EndSegment(inside_tag_ && tag_in_text_ ? std::string_view(text).substr(tag_start_)
-                                         : std::string_view());
+  if (!ends_in_line_end)
+    text.append("  ");
+  segments_.Add(CharacterText(std::string_view(text).substr(tag_start_), {}));
 }
 
 }  // namespace
 
 void SplitIntoCharacterSegments(std::string& text, std::size_t file_offset,
-                                const MessageReport& report, CharacterSink& segments) {
-  Segmenter(utils::FindInvalidUtf8(text), file_offset, report, segments).Run(text);
+                                const MessageReport& report, CharacterSink& segments,
+                                LineOutput& lines) {
+  Segmenter(utils::FindInvalidUtf8(text), file_offset, report, segments, lines).Run(text);
 }
 
 }  // namespace tokenizer

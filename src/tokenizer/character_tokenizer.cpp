@@ -38,7 +38,7 @@ void TokenizeCharacters(std::string& text, std::size_t file_offset, const Tokeni
   LineSink line_sink(lines);
   CharacterSink& tokens = joiner ? static_cast<CharacterSink&>(*joiner) : line_sink;
   CharacterRefiner refiner(options, data, tokens);
-  SplitIntoCharacterSegments(text, file_offset, report, refiner);
+  SplitIntoCharacterSegments(text, file_offset, report, refiner, lines);
   if (joiner)
     joiner->Finish();
 }

@@ -77,6 +77,18 @@ void LineOutput::AddBeyondRoom(std::string_view line, bool held) {
   Append(line);
 }
 
+void LineOutput::AddLineStart(std::string_view bytes) {
+  ReleaseHeld();
+  while (!bytes.empty()) {
+    if (used_ == buffer_.size())
+      HandOnUnheld();
+    const std::size_t piece = std::min(buffer_.size() - used_, bytes.size());
+    std::memcpy(buffer_.data() + used_, bytes.data(), piece);
+    used_ += piece;
+    bytes.remove_prefix(piece);
+  }
+}
+
 void LineOutput::JoinHeld(std::string_view annotation) {
   // Each held line's CR LF becomes one space, the last one a TAB.
   std::size_t joined_end = held_start_;

@@ -67,6 +67,10 @@ class LineOutput final : public StringSink {
   }
   // The held lines stay lines of their own.
   void ReleaseHeld() { held_count_ = 0; }
+  // Bytes that begin a line which the next Add ends: a tag too long to be held whole comes in
+  // parts. The held lines stay lines of their own, as the tag's last part will leave them: it
+  // holds blanks, and no multi-word word does.
+  void AddLineStart(std::string_view bytes);
   // The held lines become one line: joined by single spaces, then a TAB and `annotation`.
   void JoinHeld(std::string_view annotation);
 

@@ -1,5 +1,6 @@
 #include "tokenizer/segmenter.h"
 
+#include "tokenizer/tag_parts.h"
 #include "tokenizer/word_scan.h"
 
 #include <algorithm>
@@ -52,37 +53,34 @@ ByteRole RoleOf(const RoleTable& roles, char c) {
 
 class Segmenter {
  public:
-  Segmenter(const MessageReport& report, StringSink& segments)
-      : report_(report), segments_(segments) {}
+  Segmenter(const MessageReport& report, StringSink& segments, LineOutput& lines)
+      : report_(report), segments_(segments), lines_(lines) {}
 
   void Run(std::string& text);
 
  private:
   std::size_t StepOutside(std::string_view text, std::size_t i);
   std::size_t StepInside(std::string& text, std::size_t i);
-  // Copies the tag so far, up to `end`, into the buffer, with room for `growth` more bytes than
-  // the rest of the text holds: its next change makes it longer than it is in the text.
-  void TakeTagOutOfText(std::string_view text, std::size_t end, std::size_t growth);
-  // At the first lone CR or LF of a tag, at `i`: makes the whole tag, each lone line end two
-  // spaces, in the text itself, moved towards its start over bytes already handed on, when there
-  // is room; returns where the walk goes on, or `i` when there was no room.
-  std::size_t RewriteTagInText(std::string& text, std::size_t i);
-  // The bytes the tag from `i` on grows by: one for each lone CR or LF before its end.
-  static std::size_t TagGrowth(std::string_view text, std::size_t i);
+  // At the first lone CR or LF of a tag, at `i`, when the tag grows by `growth` bytes and there
+  // is room before it: makes the whole tag, each lone line end two spaces, in the text itself,
+  // moved towards its start over bytes already handed on; returns where the walk goes on.
+  std::size_t RewriteTagInText(std::string& text, std::size_t i, std::size_t growth);
+  // Hands on the tag left open at the end of the text, with the two spaces of the implied line
+  // end when the text has none.
+  void EndOpenTag(std::string& text, bool ends_in_line_end);
   // Ends the segment made of the buffer and `run`, the bytes that follow it in the text.
   void EndSegment(std::string_view run);
   void ReportOnce(Message message);
 
   const MessageReport& report_;
   StringSink& segments_;
+  LineOutput& lines_;  // takes the start of a tag that has no room to grow in the text
   bool inside_tag_ = false;
-  // A tag is made in the text itself while its changes keep its length: TABs and CR LF pairs
-  // become spaces where they are. So a long tag, even one left open to the end of the text, is
-  // not copied.
-  bool tag_in_text_ = false;
+  // A tag is made in the text itself: TABs and CR LF pairs become spaces where they are. So a
+  // long tag, even one left open to the end of the text, is not copied.
   std::size_t tag_start_ = 0;  // where its "<" is in the text
-  // Bytes of the current segment that are not in one piece in the text: a tag with a lone CR or
-  // LF, which turns into two spaces, or a word that a dropped ">" cut in two.
+  // Bytes of the current segment that are not in one piece in the text: a word that a dropped
+  // ">" cut in two.
   std::string buffer_;
   bool reported_[5] = {};
 };
@@ -130,7 +128,6 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
     case kTagOpen:
       EndSegment(run);
       inside_tag_ = true;
-      tag_in_text_ = true;
       tag_start_ = i - 1;
       break;
     case kTagClose:
@@ -150,31 +147,7 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
   return i;
 }
 
-void Segmenter::TakeTagOutOfText(std::string_view text, std::size_t end, std::size_t growth) {
-  if (!tag_in_text_)
-    return;
-  // Room for the whole tag at once: a buffer that doubled as it grew could take twice the tag.
-  const std::size_t tag_end = std::min(text.find('>', end), text.size() - 1) + 1;
-  buffer_.reserve(tag_end - tag_start_ + growth + 2);
-  buffer_.assign(text.substr(tag_start_, end - tag_start_));
-  tag_in_text_ = false;
-}
-
-std::size_t Segmenter::TagGrowth(std::string_view text, std::size_t i) {
-  std::size_t growth = 0;
-  for (; i < text.size() && text[i] != '>'; ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-      ++i;
-    else if (text[i] == '\r' || text[i] == '\n')
-      ++growth;
-  }
-  return growth;
-}
-
-std::size_t Segmenter::RewriteTagInText(std::string& text, std::size_t i) {
-  const std::size_t growth = TagGrowth(text, i);
-  if (growth > tag_start_)
-    return i;
+std::size_t Segmenter::RewriteTagInText(std::string& text, std::size_t i, std::size_t growth) {
   // Moved back by as many bytes as it grows by, the tag is written ahead of where it is read.
   const std::size_t start = tag_start_ - growth;
   std::copy(text.begin() + static_cast<std::ptrdiff_t>(tag_start_),
@@ -205,54 +178,37 @@ std::size_t Segmenter::RewriteTagInText(std::string& text, std::size_t i) {
 }
 
 std::size_t Segmenter::StepInside(std::string& text, std::size_t i) {
-  const std::size_t start = i;
   while (i < text.size() && RoleOf(kInsideRoles, text[i]) == kOrdinary)
     ++i;
-  if (!tag_in_text_)
-    buffer_.append(std::string_view(text).substr(start, i - start));
   if (i == text.size())
     return i;
   const char c = text[i++];
   switch (RoleOf(kInsideRoles, c)) {
     case kBlank:
-      if (tag_in_text_)
-        text[i - 1] = ' ';
-      else
-        buffer_.push_back(' ');
+      text[i - 1] = ' ';
       break;
     case kCarriageReturn:
       if (i < text.size() && text[i] == '\n') {
         ++i;
-        if (tag_in_text_) {
-          text[i - 2] = ' ';
-          text[i - 1] = ' ';
-        } else {
-          buffer_.append("  ");
-        }
+        text[i - 2] = ' ';
+        text[i - 1] = ' ';
         break;
       }
       [[fallthrough]];
-    case kLineFeed:
-      if (tag_in_text_) {
-        if (const std::size_t next = RewriteTagInText(text, i - 1); next != i - 1)
-          return next;
-        TakeTagOutOfText(text, i - 1, TagGrowth(text, i - 1));
-      }
-      buffer_.append("  ");
-      break;
+    case kLineFeed: {
+      // A tag without room before it for what it grows by goes to the lines in parts.
+      const LoneLineEnds line_ends = FindLoneLineEnds(text, i - 1);
+      if (line_ends.count <= tag_start_)
+        return RewriteTagInText(text, i - 1, line_ends.count);
+      tag_start_ = WriteTagStart(text, tag_start_, i - 1, line_ends.last, lines_,
+                                 [this](std::size_t) { ReportOnce(Message::LtInTag); });
+      return line_ends.last + 1;
+    }
     case kTagOpen:
       ReportOnce(Message::LtInTag);
-      if (!tag_in_text_)
-        buffer_.push_back('<');
       break;
     case kTagClose:
-      if (tag_in_text_) {
-        segments_.Add(std::string_view(text).substr(tag_start_, i - tag_start_));
-      } else {
-        buffer_.push_back('>');
-        segments_.Add(buffer_);
-        buffer_.clear();
-      }
+      segments_.Add(std::string_view(text).substr(tag_start_, i - tag_start_));
       inside_tag_ = false;
       break;
     default:
@@ -268,26 +224,31 @@ void Segmenter::Run(std::string& text) {
   std::size_t i = 0;
   while (i < text.size())
     i = inside_tag_ ? StepInside(text, i) : StepOutside(text, i);
-  if (inside_tag_) {
-    if (!text.empty() && !ends_in_line_end) {
-      // The implied line end goes into room the text was read with, or else into the copy.
-      if (tag_in_text_ && text.capacity() - text.size() >= 2) {
-        text.append("  ");
-      } else {
-        TakeTagOutOfText(text, text.size(), 0);
-        buffer_.append("  ");
-      }
-    }
-    ReportOnce(Message::EndInTag);
+  if (inside_tag_)
+    EndOpenTag(text, ends_in_line_end);
+  else
+    EndSegment({});
+}
+
+void Segmenter::EndOpenTag(std::string& text, bool ends_in_line_end) {
+  ReportOnce(Message::EndInTag);
+  // The implied line end goes into room the text was read with; without room the tag is handed
+  // on as the start of its line, which the two spaces end.
+  if (!ends_in_line_end && text.capacity() - text.size() < 2) {
+    lines_.AddLineStart(std::string_view(text).substr(tag_start_));
+    segments_.Add("  ");
+    return;
   }
-  EndSegment(inside_tag_ && tag_in_text_ ? std::string_view(text).substr(tag_start_)
-                                         : std::string_view());
+  if (!ends_in_line_end)
+    text.append("  ");
+  segments_.Add(std::string_view(text).substr(tag_start_));
 }
 
 }  // namespace
 
-void SplitIntoSegments(std::string& text, const MessageReport& report, StringSink& segments) {
-  Segmenter(report, segments).Run(text);
+void SplitIntoSegments(std::string& text, const MessageReport& report, StringSink& segments,
+                       LineOutput& lines) {
+  Segmenter(report, segments, lines).Run(text);
 }
 
 }  // namespace tokenizer

@@ -50,7 +50,7 @@ void Tokenize(std::string& text, std::size_t file_offset, const TokenizerOptions
     joiner.emplace(*data.multi_words, lines);
   StringSink& tokens = joiner ? static_cast<StringSink&>(*joiner) : lines;
   SegmentRefiner refiner(options, data, tokens);
-  SplitIntoSegments(text, report, refiner);
+  SplitIntoSegments(text, report, refiner, lines);
   if (joiner)
     joiner->Finish();
   lines.Finish();

@@ -203,6 +203,15 @@ TEST(TokenizerRules, LineEndsTabsAndNul) {
 }
 
 TEST(TokenizerRules, Tags) {
+  // A tag that grows by more than the bytes before it goes to the output in parts, here many.
+  std::string long_tag = "<";
+  std::string long_line = "<";
+  for (int i = 0; i < 30000; ++i) {
+    long_tag += "a\n";
+    long_line += "a  ";
+  }
+  TokenizerData new_york;
+  new_york.multi_words = ReadMultiWordFile("New York\tNP\r\n");
   ExpectCases({
       {"tags around a word", "<p>word</p>", {}, {}, Lines({"<p>", "word", "</p>"})},
       {"spaces inside a tag", "<a href=x>", {}, {}, Lines({"<a href=x>"})},
@@ -236,6 +245,12 @@ TEST(TokenizerRules, Tags) {
        {},
        Lines({"x", "<a      b>"})},
       {"word glued to a tag", "(<b>x</b>).", {}, {}, Lines({"(", "<b>", "x", "</b>", ")", "."})},
+      {"a tag in parts ends a multi-word match as one line",
+       "New " + long_tag + "b\tc\r\nd> York",
+       {},
+       new_york,
+       Lines({"New", long_line + "b c  d>", "York"})},
+      {"a tag in parts left open", long_tag + "\rz", {}, {}, Lines({long_line + "  z  "})},
   });
 }
 

@@ -41,6 +41,13 @@ void ExpectCases(const std::vector<Case>& cases) {
 
 TEST(UnicodeTokenizer, RulesOnCharacters) {
   const TokenizerData russian = WithAbbreviations({"т.е.", "г.", "им.", "ул"});
+  // A tag that grows by more than the bytes before it goes to the output in parts, here many.
+  std::string long_tag = "<";
+  std::string long_line = "<";
+  for (int i = 0; i < 30000; ++i) {
+    long_tag += "б\n";
+    long_line += "б  ";
+  }
   ExpectCases({
       {"em dashes", "—word—", Unicode(), {}, Lines({"—", "word", "—"})},
       {"a one-character segment is never split", "«", Unicode(), {}, Lines({"«"})},
@@ -96,6 +103,11 @@ TEST(UnicodeTokenizer, RulesOnCharacters) {
        Unicode(),
        {},
        Lines({"слово", "<а  б  в  г>", "д", "x", "<a      б>"})},
+      {"a tag in parts",
+       "слово " + long_tag + ">",
+       Unicode(),
+       {},
+       Lines({"слово", long_line + ">"})},
   });
 }
 
@@ -171,12 +183,18 @@ TEST(UnicodeTokenizer, MessagesComeInTextOrder) {
   EXPECT_EQ(run.messages, (std::vector<Message>{Message::GtOutsideTag, Message::NotUtf8,
                                                 Message::LtInTag, Message::EndInTag}));
   EXPECT_EQ(run.result.lines, Lines({"a", "\xFF", "<b<c>", "<d  "}));
-  // The same in a tag made anew in the text, over the bytes before it, by its lone line end.
+  // The same in a tag made anew in the text, over the bytes before it, by its lone line end,
+  // and in one without that room, which goes to the output in parts.
   const test::Run grown = test::TokenizeWithMessages("a <b\n\xFF<c", Unicode());
   EXPECT_EQ(grown.messages,
             (std::vector<Message>{Message::NotUtf8, Message::LtInTag, Message::EndInTag}));
   EXPECT_EQ(grown.offsets[0], 5u);
   EXPECT_EQ(grown.result.lines, Lines({"a", "<b  \xFF<c  "}));
+  const test::Run in_parts = test::TokenizeWithMessages("<b\n\xFF<c\nd", Unicode());
+  EXPECT_EQ(in_parts.messages,
+            (std::vector<Message>{Message::NotUtf8, Message::LtInTag, Message::EndInTag}));
+  EXPECT_EQ(in_parts.offsets[0], 3u);
+  EXPECT_EQ(in_parts.result.lines, Lines({"<b  \xFF<c  d  "}));
 }
 
 TEST(UnicodeTokenizer, AGlueingBracketMakesNoCharacterOfTwoBytes) {
