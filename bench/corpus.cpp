@@ -200,6 +200,15 @@ void WriteHalfInUnclosedTag(const std::string& name, const std::string& text) {
   writer.Close();
 }
 
+void WriteGluedText(const std::string& name, const std::string& text) {
+  utils::FileWriter writer(name);
+  CopyInPieces(text, std::filesystem::file_size(text), writer, [](std::string& part) {
+    std::erase(part, '<');
+    std::replace(part.begin(), part.end(), ' ', '>');
+  });
+  writer.Close();
+}
+
 namespace {
 
 // `utf8` as UTF-16 little-endian; a byte that starts no character becomes U+FFFD.

@@ -34,6 +34,8 @@ void WriteHalfInUnclosedTag(const std::string& name, const std::string& text);
 // a "<" and then about `bytes` bytes of `unit` repeated, which holds a lone CR or LF: a tag that
 // grows by more than the room before it;
 void WriteTagOfRepeats(const std::string& name, std::string_view unit, std::size_t bytes);
+// the text file `text` without its markup, every blank a ">", which glues its words into one;
+void WriteGluedText(const std::string& name, const std::string& text);
 // the UTF-8 text file `text` as UTF-16 little-endian, with its byte-order mark.
 void WriteUtf16Copy(const std::string& name, const std::string& text);
 

@@ -103,6 +103,8 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
   const std::string open_tag = folder + "unclosed-tag.txt";
   const std::string russian_open_tag = folder + "russian-unclosed-tag.txt";
   const std::string utf16 = folder + "russian-utf16.txt";
+  const std::string glued = folder + "glued.txt";
+  const std::string russian_glued = folder + "russian-glued.txt";
   const std::string line_end_tag = folder + "tag-of-line-ends.txt";
   const std::string short_line_tag = folder + "tag-of-short-lines.txt";
   bench::WriteRepeatedAbbreviationFile(repeated, 1000000);
@@ -115,6 +117,8 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
   bench::WriteUnclosedTag(open_tag, input);
   bench::WriteHalfInUnclosedTag(russian_open_tag, russian_input);
   bench::WriteUtf16Copy(utf16, russian_input);
+  bench::WriteGluedText(glued, input);
+  bench::WriteGluedText(russian_glued, russian_input);
   const std::size_t full = static_cast<std::size_t>(size) << 20;
   bench::WriteTagOfRepeats(line_end_tag, "\r", full);
   bench::WriteTagOfRepeats(short_line_tag, "a\n", full);
@@ -134,10 +138,12 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
       {"mwls of one long line", input, empty, long_line},
       {"text ends inside a tag", open_tag, empty, empty},
       {"tag of line ends", line_end_tag, empty, empty},
+      {"words glued by \">\"", glued, empty, empty},
       {"Russian, empty lists", russian_input, empty, empty, "unicode"},
       {"Russian in UTF-16", utf16, empty, empty, "unicode"},
       {"Russian, half in a tag", russian_open_tag, empty, empty, "unicode"},
       {"tag of LF-ended lines", short_line_tag, empty, empty, "unicode"},
+      {"Russian glued by \">\"", russian_glued, empty, empty, "unicode"},
   };
   std::printf("%8s  %-24s %9s %10s %10s %10s\n", "input", "unkind input", "MB/s", "peak MB",
               "limit MB", "load ms");
@@ -159,7 +165,7 @@ void MeasureUnkindInputs(const std::string& program, const std::string& folder,
   }
   for (const std::string& name :
        {repeated, case_abbreviations, case_multi_words, case_text, long_line, open_tag,
-        russian_open_tag, utf16, line_end_tag, short_line_tag})
+        russian_open_tag, utf16, line_end_tag, short_line_tag, glued, russian_glued})
     std::filesystem::remove(name);
 }
 

@@ -8,7 +8,7 @@ CharacterJoiner::CharacterJoiner(const MultiWordAutomaton& automaton, LineOutput
     : automaton_(automaton), lines_(lines) {
   exits_ = HashFilters::Of(2, [&automaton](auto add) {
     automaton.ForEachIndexedWord([&add](int state, std::string_view word) {
-      const std::uint64_t hash = CaselessHash(CharacterText(word, {}));
+      const std::uint64_t hash = CaselessHash(CharacterText(word));
       if (state == 0)
         add(0, hash);
       else
@@ -26,7 +26,7 @@ int CharacterJoiner::FindTokenTransition(int state, const CharacterText& token) 
     // character of the one word that leads on; most tokens are turned away there.
     const std::string_view word = automaton_.PathWord(state);
     if (word.empty() || token.Size() == 0 ||
-        utils::CaselessKey(CharacterText(word, {}).At(0).code_point) !=
+        utils::CaselessKey(CharacterText(word).At(0).code_point) !=
             utils::CaselessKey(token.At(0).code_point))
       return MultiWordAutomaton::kNoState;
   }

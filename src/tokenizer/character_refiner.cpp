@@ -74,9 +74,9 @@ CharacterRefiner::CharacterRefiner(const TokenizerOptions& options, const Tokeni
   std::vector<HashFilters::Member> members;
   for (const std::string& entry : data.abbreviations.Entries()) {
     folded_.clear();
-    AppendCaseFolded(folded_, CharacterText(entry, {}));
+    AppendCaseFolded(folded_, CharacterText(entry));
     folded_abbreviations_.insert(folded_);
-    members.push_back({0, CaselessHash(CharacterText(entry, {}))});
+    members.push_back({0, CaselessHash(CharacterText(entry))});
   }
   abbreviation_filter_ = HashFilters(1, members);
   for (const std::string& entry : data.clitics.prefixes)

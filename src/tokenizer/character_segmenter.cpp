@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "tokenizer/glued_segment.h"
 #include "tokenizer/tag_parts.h"
 
 namespace tokenizer {
@@ -43,7 +44,7 @@ class Segmenter {
   void Run(std::string& text);
 
  private:
-  std::size_t StepOutside(std::string_view text, std::size_t i);
+  std::size_t StepOutside(std::string& text, std::size_t i);
   std::size_t StepInside(std::string& text, std::size_t i);
   // At the first lone CR or LF of a tag, at `i`, when the tag grows by `growth` bytes and there
   // is room before it: makes the whole tag, each lone line end two spaces, in the text itself,
@@ -52,8 +53,11 @@ class Segmenter {
   // Hands on the tag left open at the end of the text, with the two spaces of the implied line
   // end when the text has none.
   void EndOpenTag(std::string& text, bool ends_in_line_end);
-  // Ends the segment made of the buffer and `run`, the bytes that follow it in the text.
-  void EndSegment(std::string_view run);
+  // Adds `piece` to the segment that a dropped ">" cut in two, marking the seam before it.
+  void Glue(std::string& text, std::string_view piece);
+  // Ends the segment made of the pieces glued so far and `run`, the bytes that follow them in
+  // the text.
+  void EndSegment(std::string& text, std::string_view run);
   // Reports `message`, which occurs at `place` in the text, after a NotUtf8 before it.
   void ReportOnce(Message message, std::size_t place);
 
@@ -65,11 +69,9 @@ class Segmenter {
   bool inside_tag_ = false;
   // A tag is made in the text itself (see the Windows-1252 pass).
   std::size_t tag_start_ = 0;
-  // Bytes of the current segment that are not in one piece in the text: a word that a dropped
-  // ">" cut in two, with the places in it where it was glued together.
-  std::string buffer_;
-  std::vector<std::size_t> seams_;
-  std::vector<const char*> seam_places_;
+  // A word that a dropped ">" cut in two, with the places in it where it was glued together.
+  GluedSegment glued_;
+  Seams seams_;
   bool reported_[6] = {};
 };
 
@@ -83,63 +85,66 @@ void Segmenter::ReportOnce(Message message, std::size_t place) {
   report_(MessageEvent(message, message == Message::NotUtf8 ? place + file_offset_ : 0));
 }
 
-void Segmenter::EndSegment(std::string_view run) {
-  if (buffer_.empty()) {
-    if (!run.empty())
-      segments_.Add(CharacterText(run, {}));
-    return;
-  }
-  buffer_.append(run);
-  seam_places_.clear();
-  for (std::size_t seam : seams_)
-    seam_places_.push_back(buffer_.data() + seam);
-  segments_.Add(CharacterText(buffer_, seam_places_));
-  buffer_.clear();
-  seams_.clear();
+void Segmenter::Glue(std::string& text, std::string_view piece) {
+  if (!glued_.Active() && !piece.empty())
+    seams_.Clear(piece.data());
+  const std::size_t at = glued_.Append(text, piece);
+  if (!piece.empty() && at > glued_.Start() &&
+      (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+    seams_.Mark(text.data() + at);
 }
 
-std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
+void Segmenter::EndSegment(std::string& text, std::string_view run) {
+  if (!glued_.Active()) {
+    if (!run.empty())
+      segments_.Add(CharacterText(run));
+    return;
+  }
+  Glue(text, run);
+  segments_.Add(CharacterText(glued_.Take(text), &seams_));
+}
+
+std::size_t Segmenter::StepOutside(std::string& text, std::size_t i) {
+  const std::string_view view = text;
   const std::size_t start = i;
-  while (i < text.size() &&
-         (!IsStop(kOutsideStops, text[i]) ||
-          (text[i] == kEllipsis[0] && text.substr(i, kEllipsis.size()) != kEllipsis)))
+  while (i < view.size() &&
+         (!IsStop(kOutsideStops, view[i]) ||
+          (view[i] == kEllipsis[0] && view.substr(i, kEllipsis.size()) != kEllipsis)))
     ++i;
-  const std::string_view run = text.substr(start, i - start);
-  if (i == text.size()) {
-    EndSegment(run);
+  const std::string_view run = view.substr(start, i - start);
+  if (i == view.size()) {
+    EndSegment(text, run);
     return i;
   }
-  switch (text[i]) {
+  switch (view[i]) {
     case '\r':
       ++i;
-      if (i < text.size() && text[i] == '\n')
+      if (i < view.size() && view[i] == '\n')
         ++i;
-      EndSegment(run);
+      EndSegment(text, run);
       return i;
     case ' ':
     case '\t':
     case '\n':
-      EndSegment(run);
+      EndSegment(text, run);
       return i + 1;
     case '<':
-      EndSegment(run);
+      EndSegment(text, run);
       inside_tag_ = true;
       tag_start_ = i;
       return i + 1;
     case '>':
       ReportOnce(Message::GtOutsideTag, i);
-      buffer_.append(run);
-      if (!buffer_.empty())
-        seams_.push_back(buffer_.size());
+      Glue(text, run);
       return i + 1;
     case '!':
     case ';':
     case '?':
-      EndSegment(text.substr(start, i + 1 - start));
+      EndSegment(text, view.substr(start, i + 1 - start));
       return i + 1;
     default:  // the ellipsis
-      EndSegment(run);
-      segments_.Add(CharacterText(kEllipsis, {}));
+      EndSegment(text, run);
+      segments_.Add(CharacterText(kEllipsis));
       return i + kEllipsis.size();
   }
 }
@@ -156,7 +161,7 @@ std::size_t Segmenter::RewriteTagInText(std::string& text, std::size_t i, std::s
     const char c = text[i];
     if (c == '>') {
       text[write] = c;
-      segments_.Add(CharacterText(std::string_view(text).substr(start, write + 1 - start), {}));
+      segments_.Add(CharacterText(std::string_view(text).substr(start, write + 1 - start)));
       inside_tag_ = false;
       return i + 1;
     }
@@ -205,7 +210,7 @@ std::size_t Segmenter::StepInside(std::string& text, std::size_t i) {
       ReportOnce(Message::LtInTag, i - 1);
       break;
     default:  // '>'
-      segments_.Add(CharacterText(std::string_view(text).substr(tag_start_, i - tag_start_), {}));
+      segments_.Add(CharacterText(std::string_view(text).substr(tag_start_, i - tag_start_)));
       inside_tag_ = false;
       break;
   }
@@ -223,7 +228,7 @@ void Segmenter::Run(std::string& text) {
   if (inside_tag_)
     EndOpenTag(text, ends_in_line_end);
   else
-    EndSegment({});
+    EndSegment(text, {});
 }
 
 void Segmenter::EndOpenTag(std::string& text, bool ends_in_line_end) {
@@ -232,12 +237,12 @@ void Segmenter::EndOpenTag(std::string& text, bool ends_in_line_end) {
   // on as the start of its line, which the two spaces end.
   if (!ends_in_line_end && text.capacity() - text.size() < 2) {
     lines_.AddLineStart(std::string_view(text).substr(tag_start_));
-    segments_.Add(CharacterText("  ", {}));
+    segments_.Add(CharacterText("  "));
     return;
   }
   if (!ends_in_line_end)
     text.append("  ");
-  segments_.Add(CharacterText(std::string_view(text).substr(tag_start_), {}));
+  segments_.Add(CharacterText(std::string_view(text).substr(tag_start_)));
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "utils/utf8.h"
 
@@ -21,12 +21,38 @@ struct Character {
   std::size_t length;  // in bytes
 };
 
-// Bytes of a segment, with the places where the segment was glued together from two pieces of
-// the text (around a dropped ">"): no character spans such a seam, so the characters are those
-// of the text. Almost every segment has no seam.
+// The places in a segment glued together from pieces of the text (around a dropped ">") where a
+// piece begins with a byte that could continue a character: no character spans such a place, so
+// the characters are those of the text. One bit for each byte of the segment, and none at all
+// for the segments without such a place, which are almost all.
+class Seams {
+ public:
+  // Forgets every mark; marks count from `base`, the segment's first byte.
+  void Clear(const char* base) {
+    base_ = base;
+    bits_.clear();
+  }
+  void Mark(const char* place) {
+    const auto offset = static_cast<std::size_t>(place - base_);
+    if (bits_.size() <= offset / 64)
+      bits_.resize(offset / 64 + 1, 0);
+    bits_[offset / 64] |= std::uint64_t{1} << (offset % 64);
+  }
+  // `place` lies in the segment.
+  bool Marked(const char* place) const {
+    const auto offset = static_cast<std::size_t>(place - base_);
+    return offset / 64 < bits_.size() && (bits_[offset / 64] >> (offset % 64) & 1) != 0;
+  }
+
+ private:
+  const char* base_ = nullptr;
+  std::vector<std::uint64_t> bits_;
+};
+
+// Bytes of a segment, with the seams of a glued segment.
 class CharacterText {
  public:
-  CharacterText(std::string_view bytes, std::span<const char* const> seams)
+  explicit CharacterText(std::string_view bytes, const Seams* seams = nullptr)
       : bytes_(bytes), seams_(seams) {}
 
   std::string_view Bytes() const { return bytes_; }
@@ -42,10 +68,10 @@ class CharacterText {
     if (byte < 0x80)
       return {byte, 1};
     std::size_t limit = bytes_.size();
-    for (const char* seam : seams_) {
-      const auto place = seam - bytes_.data();
-      if (place > static_cast<std::ptrdiff_t>(i) && static_cast<std::size_t>(place) < limit)
-        limit = static_cast<std::size_t>(place);
+    // A character is at most four bytes long.
+    for (std::size_t place = i + 1; seams_ != nullptr && place < limit && place < i + 4; ++place) {
+      if (seams_->Marked(bytes_.data() + place))
+        limit = place;
     }
     const utils::DecodedCharacter decoded = utils::DecodeUtf8(bytes_.substr(i, limit - i));
     if (decoded.code_point == utils::kNotACharacter)
@@ -69,7 +95,7 @@ class CharacterText {
 
  private:
   std::string_view bytes_;
-  std::span<const char* const> seams_;
+  const Seams* seams_;
 };
 
 // A hash of the characters' caseless keys (utils::CaselessKey): the same for every case form of

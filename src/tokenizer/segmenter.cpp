@@ -1,5 +1,6 @@
 #include "tokenizer/segmenter.h"
 
+#include "tokenizer/glued_segment.h"
 #include "tokenizer/tag_parts.h"
 #include "tokenizer/word_scan.h"
 
@@ -59,7 +60,7 @@ class Segmenter {
   void Run(std::string& text);
 
  private:
-  std::size_t StepOutside(std::string_view text, std::size_t i);
+  std::size_t StepOutside(std::string& text, std::size_t i);
   std::size_t StepInside(std::string& text, std::size_t i);
   // At the first lone CR or LF of a tag, at `i`, when the tag grows by `growth` bytes and there
   // is room before it: makes the whole tag, each lone line end two spaces, in the text itself,
@@ -68,8 +69,9 @@ class Segmenter {
   // Hands on the tag left open at the end of the text, with the two spaces of the implied line
   // end when the text has none.
   void EndOpenTag(std::string& text, bool ends_in_line_end);
-  // Ends the segment made of the buffer and `run`, the bytes that follow it in the text.
-  void EndSegment(std::string_view run);
+  // Ends the segment made of the pieces glued so far and `run`, the bytes that follow them in
+  // the text.
+  void EndSegment(std::string& text, std::string_view run);
   void ReportOnce(Message message);
 
   const MessageReport& report_;
@@ -79,9 +81,8 @@ class Segmenter {
   // A tag is made in the text itself: TABs and CR LF pairs become spaces where they are. So a
   // long tag, even one left open to the end of the text, is not copied.
   std::size_t tag_start_ = 0;  // where its "<" is in the text
-  // Bytes of the current segment that are not in one piece in the text: a word that a dropped
-  // ">" cut in two.
-  std::string buffer_;
+  // A word that a dropped ">" cut in two.
+  GluedSegment glued_;
   bool reported_[5] = {};
 };
 
@@ -93,25 +94,24 @@ void Segmenter::ReportOnce(Message message) {
   report_(message);
 }
 
-void Segmenter::EndSegment(std::string_view run) {
-  if (buffer_.empty()) {
+void Segmenter::EndSegment(std::string& text, std::string_view run) {
+  if (!glued_.Active()) {
     if (!run.empty())
       segments_.Add(run);
     return;
   }
-  buffer_.append(run);
-  segments_.Add(buffer_);
-  buffer_.clear();
+  glued_.Append(text, run);
+  segments_.Add(glued_.Take(text));
 }
 
-std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
+std::size_t Segmenter::StepOutside(std::string& text, std::size_t i) {
   const std::size_t start = i;
   i = FindWordStop(text, i);
-  const std::string_view run = text.substr(start, i - start);
+  const std::string_view run = std::string_view(text).substr(start, i - start);
   if (i == text.size()) {
     // The text's last line end is implied, so the run ends the last segment: handed on as it
     // lies in the text, a long last word is not copied.
-    EndSegment(run);
+    EndSegment(text, run);
     return i;
   }
   const char c = text[i++];
@@ -119,27 +119,27 @@ std::size_t Segmenter::StepOutside(std::string_view text, std::size_t i) {
     case kCarriageReturn:
       if (i < text.size() && text[i] == '\n')
         ++i;
-      EndSegment(run);
+      EndSegment(text, run);
       break;
     case kBlank:
     case kLineFeed:
-      EndSegment(run);
+      EndSegment(text, run);
       break;
     case kTagOpen:
-      EndSegment(run);
+      EndSegment(text, run);
       inside_tag_ = true;
       tag_start_ = i - 1;
       break;
     case kTagClose:
       ReportOnce(Message::GtOutsideTag);
-      buffer_.append(run);
+      glued_.Append(text, run);
       break;
     case kWordEnd:
-      EndSegment(text.substr(start, i - start));
+      EndSegment(text, std::string_view(text).substr(start, i - start));
       break;
     case kEllipsis:
-      EndSegment(run);
-      segments_.Add(text.substr(i - 1, 1));
+      EndSegment(text, run);
+      segments_.Add(std::string_view(text).substr(i - 1, 1));
       break;
     case kOrdinary:
       break;
@@ -227,7 +227,7 @@ void Segmenter::Run(std::string& text) {
   if (inside_tag_)
     EndOpenTag(text, ends_in_line_end);
   else
-    EndSegment({});
+    EndSegment(text, {});
 }
 
 void Segmenter::EndOpenTag(std::string& text, bool ends_in_line_end) {

@@ -202,6 +202,10 @@ TEST(UnicodeTokenizer, AGlueingBracketMakesNoCharacterOfTwoBytes) {
   const test::Run run = test::TokenizeWithMessages("a\xC2>\xBB", Unicode());
   EXPECT_EQ(run.result.lines, Lines({"a\xC2\xBB"}));
   EXPECT_EQ(run.messages, (std::vector<Message>{Message::NotUtf8, Message::GtOutsideTag}));
+  // The same far into a word glued from several pieces.
+  const std::string long_piece(70, 'a');
+  EXPECT_EQ(test::Tokenize(long_piece + ">b>\xC2>\xBB", Unicode()),
+            Lines({long_piece + "b\xC2\xBB"}));
 }
 
 TEST(UnicodeTokenizer, MultiWordFormsWithCyrillicCapitals) {
