@@ -29,9 +29,9 @@ Character CharacterText::Before(std::size_t end) const {
   return At(end - 1);
 }
 
-std::uint64_t CaselessHash(const CharacterText& characters) {
+std::uint64_t CharacterText::MakeCaselessHash() const {
   std::uint64_t hash = 0;
-  characters.ForEach([&hash](const Character& character) {
+  ForEach([&hash](const Character& character) {
     hash = (hash ^ utils::CaselessKey(character.code_point)) * 0x9E3779B97F4A7C15ULL;
     hash ^= hash >> 32;
   });

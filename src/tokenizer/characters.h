@@ -80,6 +80,15 @@ class CharacterText {
   }
   // The character that ends at byte `end`, which ends a character.
   Character Before(std::size_t end) const;
+  // CaselessHash of the text, made once: the refiner's abbreviation look-up and the multi-word
+  // joiner ask for it of the same word.
+  std::uint64_t CaselessHash() const {
+    if (!caseless_hash_known_) {
+      caseless_hash_ = MakeCaselessHash();
+      caseless_hash_known_ = true;
+    }
+    return caseless_hash_;
+  }
   // Whether the text holds at least two characters.
   bool HasTwoCharacters() const { return !bytes_.empty() && At(0).length < bytes_.size(); }
 
@@ -94,14 +103,20 @@ class CharacterText {
   }
 
  private:
+  std::uint64_t MakeCaselessHash() const;
+
   std::string_view bytes_;
   const Seams* seams_;
+  mutable std::uint64_t caseless_hash_ = 0;
+  mutable bool caseless_hash_known_ = false;
 };
 
 // A hash of the characters' caseless keys (utils::CaselessKey): the same for every case form of
 // the text and for every text with the same simple case folding, so that a look-up by case
 // forms or folding can first ask a filter whether anything may match.
-std::uint64_t CaselessHash(const CharacterText& characters);
+inline std::uint64_t CaselessHash(const CharacterText& characters) {
+  return characters.CaselessHash();
+}
 
 // Appends the characters in simple lower case, simple case folding, or capitalised (the first in
 // simple upper case, the rest in lower case). Lone bytes stay as they are.
