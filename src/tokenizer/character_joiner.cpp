@@ -1,11 +1,16 @@
 #include "tokenizer/character_joiner.h"
 
+#include <algorithm>
+
 #include "utils/unicode_case.h"
 
 namespace tokenizer {
 
 CharacterJoiner::CharacterJoiner(const MultiWordAutomaton& automaton, LineOutput& lines)
     : automaton_(automaton), lines_(lines) {
+  automaton.ForEachIndexedWord([this](int, std::string_view word) {
+    longest_indexed_word_ = std::max(longest_indexed_word_, word.size());
+  });
   exits_ = HashFilters::Of(2, [&automaton](auto add) {
     automaton.ForEachIndexedWord([&add](int state, std::string_view word) {
       const std::uint64_t hash = CaselessHash(CharacterText(word));
@@ -19,13 +24,13 @@ CharacterJoiner::CharacterJoiner(const MultiWordAutomaton& automaton, LineOutput
 
 int CharacterJoiner::FindTokenTransition(int state, const CharacterText& token) {
   if (automaton_.Branches(state)) {
-    if (!MayLeave(state, CaselessHash(token)))
+    if (token.Size() > 4 * longest_indexed_word_ || !MayLeave(state, CaselessHash(token)))
       return MultiWordAutomaton::kNoState;
   } else {
     // Inside a path, every form of the token must begin with a case form of the first
     // character of the one word that leads on; most tokens are turned away there.
     const std::string_view word = automaton_.PathWord(state);
-    if (word.empty() || token.Size() == 0 ||
+    if (word.empty() || token.Size() == 0 || token.Size() > 4 * word.size() ||
         utils::CaselessKey(CharacterText(word).At(0).code_point) !=
             utils::CaselessKey(token.At(0).code_point))
       return MultiWordAutomaton::kNoState;

@@ -41,6 +41,10 @@ class CharacterJoiner final : public CharacterSink {
   // For each branching state, the caseless hashes of the words that leave it: most tokens
   // leave no state, and the filter turns them away before any of their forms is made.
   HashFilters exits_;
+  // A token of more than four times as many bytes as the longest word that leads on from its
+  // state has more characters than that word, so no form of it is the word: turned away before
+  // a long token's forms are made as copies.
+  std::size_t longest_indexed_word_ = 0;
   std::string form_;
   int state_ = 0;
 };

@@ -77,6 +77,7 @@ CharacterRefiner::CharacterRefiner(const TokenizerOptions& options, const Tokeni
     AppendCaseFolded(folded_, CharacterText(entry));
     folded_abbreviations_.insert(folded_);
     members.push_back({0, CaselessHash(CharacterText(entry))});
+    longest_abbreviation_ = std::max(longest_abbreviation_, entry.size());
   }
   abbreviation_filter_ = HashFilters(1, members);
   for (const std::string& entry : data.clitics.prefixes)
@@ -124,7 +125,8 @@ CharacterText CharacterRefiner::Peel(const CharacterText& segment) {
 }
 
 bool CharacterRefiner::IsAbbreviation(const CharacterText& word) {
-  if (folded_abbreviations_.empty() || !abbreviation_filter_.MayHold(0, CaselessHash(word)))
+  if (folded_abbreviations_.empty() || word.Size() > 4 * longest_abbreviation_ ||
+      !abbreviation_filter_.MayHold(0, CaselessHash(word)))
     return false;
   folded_.clear();
   AppendCaseFolded(folded_, word);

@@ -40,6 +40,9 @@ class CharacterRefiner final : public CharacterSink {
   std::unordered_set<std::string> folded_abbreviations_;
   // The caseless hashes of the entries: most words are turned away before they are folded.
   HashFilters abbreviation_filter_;
+  // A word of more than four times as many bytes as the longest entry has more characters than
+  // any, so it is no entry: turned away before a long word is folded into a copy.
+  std::size_t longest_abbreviation_ = 0;
   // The clitic tables as characters.
   std::vector<std::u32string> prefixes_;
   std::vector<std::u32string> suffixes_;
