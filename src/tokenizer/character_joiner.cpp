@@ -8,11 +8,9 @@ namespace tokenizer {
 
 CharacterJoiner::CharacterJoiner(const MultiWordAutomaton& automaton, LineOutput& lines)
     : automaton_(automaton), lines_(lines) {
-  automaton.ForEachIndexedWord([this](int, std::string_view word) {
-    longest_indexed_word_ = std::max(longest_indexed_word_, word.size());
-  });
-  exits_ = HashFilters::Of(2, [&automaton](auto add) {
-    automaton.ForEachIndexedWord([&add](int state, std::string_view word) {
+  exits_ = HashFilters::Of(2, [this, &automaton](auto add) {
+    automaton.ForEachIndexedWord([this, &add](int state, std::string_view word) {
+      longest_indexed_word_ = std::max(longest_indexed_word_, word.size());
       const std::uint64_t hash = CaselessHash(CharacterText(word));
       if (state == 0)
         add(0, hash);

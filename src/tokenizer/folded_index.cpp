@@ -18,12 +18,6 @@ bool FoldedIndex::SameTail(std::string_view text, const Group& group, const Fold
   return true;
 }
 
-void FoldedIndex::Reserve(std::size_t groups) {
-  const std::size_t size = std::bit_ceil(std::max<std::size_t>(64, groups * 2));
-  if (size > slots_.size())
-    Rehash(std::string_view(), size);
-}
-
 void FoldedIndex::Rehash(std::string_view text, std::size_t size) {
   std::vector<Group> old_slots = std::exchange(slots_, std::vector<Group>(size));
   mask_ = size - 1;

@@ -38,8 +38,6 @@ class FoldedIndex {
   // std::length_error when `end` is 2 GiB or more. Words are expected to be filed once under a
   // tag.
   void Add(std::string_view text, std::uint32_t tag, const FoldedKey& key, std::size_t end);
-  // Makes room for `groups` groups, so that filing them needs no growing; before the first Add.
-  void Reserve(std::size_t groups);
 
   // The group filed under `tag` whose lower-case form is that of `key`'s word, or nullptr.
   const Group* Find(std::string_view text, std::uint32_t tag, const FoldedKey& key) const {

@@ -32,7 +32,9 @@ class MultiWordAutomaton {
   // lower case, then capitalised (first byte upper case, the rest lower case).
   int FindTokenTransition(int state, std::string_view token) const {
     // Most tokens meet the start state, and most of them are turned away by its filter or
-    // find a lone lower-case word; only the others pay for a call.
+    // find a lone lower-case word; only the others pay for a call. The start state's part of
+    // FindPassingTokenTransition is repeated here on purpose: made inline for every state, it
+    // costs the joiner 1.5% more instructions.
     if (state != 0) {
       const char mark = static_cast<std::size_t>(state) < text_.size() ? text_[state] : '\t';
       if (mark == ' ')
